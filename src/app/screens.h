@@ -1,0 +1,6 @@
+#pragma once
+
+class MainWindow;
+
+// Connects each menu entry to the screen it opens.
+void RegisterScreens(MainWindow& w);

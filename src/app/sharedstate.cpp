@@ -1,0 +1,7 @@
+#include "app/sharedstate.h"
+
+SharedState& shared()
+{
+    static SharedState state;
+    return state;
+}

@@ -1,0 +1,88 @@
+#include "platform/ui/widgets.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QProxyStyle>
+#include <QPushButton>
+
+namespace {
+
+class XPasswordStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* ret) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter) return 'x';
+        if (hint == SH_LineEdit_PasswordMaskDelay) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, ret);
+    }
+};
+
+// Moves the focus on Enter / Return from any field kind.
+class EnterMovesFocus : public QObject {
+public:
+    EnterMovesFocus(QObject* parent, QWidget* next) : QObject(parent), next_(next) {}
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
+                if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->view()->isVisible()) return false;
+                if (next_) next_->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* next_;
+};
+
+} // namespace
+
+QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(objectName));
+    if (maxLength > 0) e->setMaxLength(maxLength);
+    return e;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(objectName));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void setMaskedWithX(QLineEdit* edit)
+{
+    auto* style = new XPasswordStyle;
+    style->setParent(edit);
+    edit->setStyle(style);
+    edit->setEchoMode(QLineEdit::Password);
+}
+
+void chainEnter(const QList<QWidget*>& fields, QWidget* last)
+{
+    for (int i = 0; i < fields.size(); ++i) {
+        QWidget* next = i + 1 < fields.size() ? fields.at(i + 1) : last;
+        fields.at(i)->installEventFilter(new EnterMovesFocus(fields.at(i), next));
+    }
+}
+
+void closeWindow(QWidget* screen)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget())) {
+        sub->close();
+        return;
+    }
+    screen->close();
+}

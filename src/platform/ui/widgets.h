@@ -1,0 +1,23 @@
+#pragma once
+// Small pieces every screen uses: named widgets (tests find them by
+// objectName), Enter moving to the next field, closing a child window.
+
+#include <QList>
+#include <QString>
+
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength = 0);
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& caption);
+
+// Shows typed characters as "x".
+void setMaskedWithX(QLineEdit* edit);
+
+// Enter in each field moves the focus to the next one, and from the last to `last`.
+void chainEnter(const QList<QWidget*>& fields, QWidget* last);
+
+// Closes the window a screen widget lives in (its child window inside the
+// frame, or the widget itself when it stands alone).
+void closeWindow(QWidget* screen);
