@@ -63,7 +63,12 @@ QSqlQuery Connection::query(const QString& sql) const
 
 bool exec(QSqlQuery& q, std::initializer_list<Binding> bindings, QString* error)
 {
-    for (const Binding& b : bindings) q.bindValue(QLatin1Char(':') + QString::fromLatin1(b.first), b.second);
+    for (const Binding& b : bindings) {
+        // An empty text is stored as an empty string, never as null, so that
+        // texts joined in a statement never vanish.
+        const bool nullText = b.second.typeId() == QMetaType::QString && b.second.toString().isNull();
+        q.bindValue(QLatin1Char(':') + QString::fromLatin1(b.first), nullText ? QVariant(QStringLiteral("")) : b.second);
+    }
     if (q.exec()) return true;
     if (error) *error = errorText(q.lastError());
     return false;

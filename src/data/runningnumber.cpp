@@ -1,5 +1,6 @@
 #include "data/runningnumber.h"
 
+#include "data/connection.h"
 #include "data/numbers.h"
 #include "platform/ui/messageservice.h"
 
@@ -61,8 +62,12 @@ bool AcceptDocumentNumber(const QString& number)
         return false;
     }
     // A minus sign is refused even on zeros ("-00000"): it must never be
-    // stored inside a document number.
-    return running.size() == kRunningWidth && !running.startsWith(u'-');
+    // stored inside a document number. A refused save is always told.
+    if (running.startsWith(u'-')) {
+        messages().information(QStringLiteral("เลขที่ใบสำคัญต้องไม่ติดลบ ยกเลิกแล้วเริ่มต้นใหม่ นะ."));
+        return false;
+    }
+    return running.size() == kRunningWidth;
 }
 
 std::optional<QString> NewDocumentNumber(const QString& head, const QString& lastStoredNumber)
@@ -71,4 +76,24 @@ std::optional<QString> NewDocumentNumber(const QString& head, const QString& las
         lastStoredNumber.isEmpty() ? AskFirstDocumentNumber(head) : NumberAfter(head, lastStoredNumber);
     if (!AcceptDocumentNumber(number)) return std::nullopt;
     return number;
+}
+
+QString LastStoredNumber(const Connection& c, const QString& table, const QString& column, const QString& head)
+{
+    // Table and column names come from the program, never from the user.
+    // The range keeps the search inside the head on the index; the prefix
+    // test repeats the head check for heads shorter than five characters.
+    QString upper = head;
+    if (!upper.isEmpty()) upper[upper.size() - 1] = QChar(upper.back().unicode() + 1);
+    QSqlQuery q = c.query(QStringLiteral("select max(%2) from %1 where %2 >= :head_bill and %2 < :head_next"
+                                         " and substr(%2, 1, 5) = :head_bill")
+                              .arg(table, column));
+    if (!exec(q, {{"head_bill", head}, {"head_next", upper}}) || !q.next()) return {};
+    return q.value(0).toString();
+}
+
+bool NoteLastNumber(const Connection& c, const QString& queColumn, const QString& number)
+{
+    return execSql(c, QStringLiteral("update que set %1 =:pnumber where que_no =:pno").arg(queColumn),
+                   {{"pnumber", number}, {"pno", QStringLiteral("0")}});
 }

@@ -22,12 +22,23 @@ QString AskFirstDocumentNumber(const QString& head);
 QString NumberAfter(const QString& head, const QString& lastNumber);
 
 // Yes when the running part (characters 6 on) is exactly 6 characters, a
-// whole number and not negative. Tells the user when the part is no number
-// and when it has passed 999999; other refusals were told when the number
-// was asked.
+// whole number and not negative. Tells the user when the part is no number,
+// when it is negative and when it has passed 999999; a wrong length was told
+// when the number was asked.
 bool AcceptDocumentNumber(const QString& number);
 
 // The number for a new document of the head: asked when the head has no
 // stored number yet, else the number after the last one; nothing when it
 // is refused (the document is then not saved).
 std::optional<QString> NewDocumentNumber(const QString& head, const QString& lastStoredNumber);
+
+class Connection;
+
+// The highest stored number under a head in a document table's number
+// column (e.g. service.SERV_NO), or empty when the head has none. Numbers
+// under one head all have a 6-digit running part, so the highest text is
+// the highest number; the lookup reads the column's unique index.
+QString LastStoredNumber(const Connection& c, const QString& table, const QString& column, const QString& head);
+
+// Notes a new number in its column of the number record (que).
+bool NoteLastNumber(const Connection& c, const QString& queColumn, const QString& number);

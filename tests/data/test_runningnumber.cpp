@@ -1,5 +1,6 @@
 #include "data/runningnumber.h"
 #include "platform/ui/messageservice.h"
+#include "support/fixture.h"
 
 #include <QtTest>
 
@@ -10,6 +11,7 @@ const QString kCannotNumber =
     QStringLiteral(" ยังไม่สามารถกำหนดเลขที่ใบสำคัญตอนนี้ได้ ... รอสักครู่ และดำเนินการใหม่อีกครั้ง");
 const QString kPassed999999 =
     QStringLiteral("เลขที่ใบสำคัญเกิน 999999 แล้ว ไม่สามารถบันทึกได้ กรุณาเปลี่ยนรหัสนำหน้าเลขที่ใบสำคัญ");
+const QString kNegative = QStringLiteral("เลขที่ใบสำคัญต้องไม่ติดลบ ยกเลิกแล้วเริ่มต้นใหม่ นะ.");
 const QString kCancel = QStringLiteral("<cancel>");
 } // namespace
 
@@ -18,6 +20,7 @@ class TestRunningNumber : public QObject {
 private Q_SLOTS:
     void newNumber_data();
     void newNumber();
+    void lastStoredNumberStaysInsideItsHead();
 };
 
 void TestRunningNumber::newNumber_data()
@@ -35,8 +38,8 @@ void TestRunningNumber::newNumber_data()
     QTest::newRow("two digits") << "" << "12" << "" << QStringList{kNotSix};
     QTest::newRow("six characters, not a number") << "" << "12345a" << "" << QStringList{kNotNumber, kCannotNumber};
     QTest::newRow("short, not a number") << "" << "abc" << "" << QStringList{kNotNumber, kNotSix, kCannotNumber};
-    QTest::newRow("negative") << "" << "-00001" << "" << QStringList();
-    QTest::newRow("minus zero") << "" << "-00000" << "" << QStringList();
+    QTest::newRow("negative") << "" << "-00001" << "" << QStringList{kNegative};
+    QTest::newRow("minus zero") << "" << "-00000" << "" << QStringList{kNegative};
     QTest::newRow("plus sign") << "" << "+00001" << "" << QStringList{kNotNumber, kCannotNumber};
     QTest::newRow("blanks around") << "" << " 0001 " << "" << QStringList{kNotNumber, kCannotNumber};
     QTest::newRow("seven digits") << "" << "1234567" << "" << QStringList{kNotSix, kPassed999999};
@@ -81,5 +84,23 @@ void TestRunningNumber::newNumber()
     QCOMPARE(texts, shown);
 }
 
-QTEST_APPLESS_MAIN(TestRunningNumber)
+void TestRunningNumber::lastStoredNumberStaysInsideItsHead()
+{
+    DataFolderFixture f;
+    QCOMPARE(LastStoredNumber(f.db(), QStringLiteral("service"), QStringLiteral("serv_no"), QStringLiteral("SV011")), QString());
+    FIXTURE_SQL(f, "insert into service (SERV_NO) values ('SV011000004'), ('SV011000005'), ('SV012000009'),"
+                   " ('SV010999999'), ('SV0110')");
+    QCOMPARE(LastStoredNumber(f.db(), QStringLiteral("service"), QStringLiteral("serv_no"), QStringLiteral("SV011")),
+             QStringLiteral("SV011000005"));
+    QCOMPARE(LastStoredNumber(f.db(), QStringLiteral("service"), QStringLiteral("serv_no"), QStringLiteral("SV012")),
+             QStringLiteral("SV012000009"));
+    // The next visit after the last one, noted in the number record.
+    const std::optional<QString> next = NewDocumentNumber(
+        QStringLiteral("SV011"), LastStoredNumber(f.db(), QStringLiteral("service"), QStringLiteral("serv_no"), QStringLiteral("SV011")));
+    QCOMPARE(next.value_or(QString()), QStringLiteral("SV011000006"));
+    QVERIFY(NoteLastNumber(f.db(), QStringLiteral("que_srv_n"), *next));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select QUE_SRV_N from que where QUE_NO = '0'")).toString(), *next);
+}
+
+QTEST_GUILESS_MAIN(TestRunningNumber)
 #include "test_runningnumber.moc"

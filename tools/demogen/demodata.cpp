@@ -29,6 +29,14 @@ DemoOptions DemoOptions::busyClinic(int years)
 
 namespace {
 
+// Texts are stored as empty strings, not nulls, so that joined texts in
+// reports never vanish.
+const QString blank = QStringLiteral("");
+
+// Six-digit patient numbers keep the billing group (year, month, kind digit
+// and patient number) within its eleven characters.
+QString customerNo(int i) { return QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')); }
+
 const QStringList firstNames = {
     QStringLiteral("สมชาย"), QStringLiteral("สมหญิง"), QStringLiteral("วิชัย"), QStringLiteral("ศิริพร"),
     QStringLiteral("ประเสริฐ"), QStringLiteral("กาญจนา"), QStringLiteral("สุรชัย"), QStringLiteral("พิมพ์ใจ"),
@@ -115,7 +123,7 @@ private:
     QString error_;
     QList<Item> items_;
     QList<int> treatmentIdx_, drugIdx_;
-    QStringList doctors_, doctorNames_;
+    QStringList doctors_, doctorNames_, suppliers_;
     QList<double> doctorRates_;
     int receiptNo_ = 0;
 };
@@ -197,13 +205,14 @@ bool Generator::people()
     if (!prepare(q, QStringLiteral("insert into supply (CUST_NO, CUST_NAME, CUST_ADD1, CUST_ADD2, CUST_ADD4, CUST_ZIP,"
                                    " CUST_TEL, CUST_FAX, CUST_CRE, CUST_DISC, CUST_GROUP) values (?,?,?,?,?,?,?,?,?,?,?)")))
         return false;
-    for (int i = 1; i <= o_.suppliers; ++i)
-        if (!execRow(q, {QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')),
-                         QStringLiteral("บริษัท %1 ฟาร์มาซูติคอล จำกัด").arg(any(lastNames)),
+    for (int i = 1; i <= o_.suppliers; ++i) {
+        suppliers_ << QStringLiteral("บริษัท %1 ฟาร์มาซูติคอล จำกัด").arg(any(lastNames));
+        if (!execRow(q, {QStringLiteral("S%1").arg(i, 4, 10, QLatin1Char('0')), suppliers_.last(),
                          QStringLiteral("%1 ถนนรามอินทรา").arg(pick(999)), any(districts), any(provinces), any(zips),
-                         QStringLiteral("02-%1").arg(1000000 + pick(8999999)), QString(), QStringLiteral("30 ว."), 0.0,
+                         QStringLiteral("02-%1").arg(1000000 + pick(8999999)), blank, QStringLiteral("30 ว."), 0.0,
                          QStringLiteral("A")}))
             return false;
+    }
 
     if (!prepare(q, QStringLiteral("insert into customer (CUST_NO, CUST_NAME, CUST_CARD, CUST_BIRTH, CUST_SEX,"
                                    " CUST_ADD1, CUST_ADD2, CUST_ADD4, CUST_ZIP, CUST_TEL, CUST_CRE, CUST_DISC,"
@@ -215,8 +224,8 @@ bool Generator::people()
         const QDate birth = o_.today.addDays(-(365 * 2 + pick(365 * 75)));
         const bool female = pick(2) == 0;
         const QString allergy = pick(12) == 0 ? QStringLiteral("แพ้ยาเพนิซิลลิน")
-                                : pick(20) == 0 ? QStringLiteral("แพ้ยาซัลฟา") : QString();
-        if (!execRow(q, {QStringLiteral("C%1").arg(i, 6, 10, QLatin1Char('0')),
+                                : pick(20) == 0 ? QStringLiteral("แพ้ยาซัลฟา") : blank;
+        if (!execRow(q, {customerNo(i),
                          (female ? QStringLiteral("นางสาว") : QStringLiteral("นาย")) + personName(),
                          QStringLiteral("1%1").arg(qulonglong(100000000000ULL + rng_.bounded(quint64(899999999999ULL)))),
                          DateToText(birth), female ? QStringLiteral("หญิง") : QStringLiteral("ชาย"),
@@ -260,19 +269,19 @@ bool Generator::items()
         const int round = treatment ? i / int(std::size(treatments)) : (i - treatmentCount) / int(std::size(drugs));
         it.code = treatment ? QStringLiteral("0%1").arg(i + 1, 4, 10, QLatin1Char('0'))
                             : QStringLiteral("1%1").arg(i + 1, 5, 10, QLatin1Char('0'));
-        it.name = QString::fromUtf8(seed.name) + (round ? QStringLiteral(" (%1)").arg(round + 1) : QString());
+        it.name = QString::fromUtf8(seed.name) + (round ? QStringLiteral(" (%1)").arg(round + 1) : blank);
         it.unit = QString::fromUtf8(seed.unit);
         it.group = treatment ? QStringLiteral("T") : QStringLiteral("D");
         it.price = seed.price * (1 + 0.05 * (round % 7));
         it.stock = !treatment;
         it.onHand = it.stock ? 200 + pick(400) : 0;
         it.reorder = it.stock ? 100 : 0;
-        const QString how = it.stock ? QString::fromUtf8(howTos[i % std::size(howTos)]) : QString();
-        if (!execRow(q, {it.code, it.name, it.group, std::round(it.price * 60) / 100, it.price, QString(), it.onHand,
+        const QString how = it.stock ? QString::fromUtf8(howTos[i % std::size(howTos)]) : blank;
+        if (!execRow(q, {it.code, it.name, it.group, std::round(it.price * 60) / 100, it.price, blank, it.onHand,
                          it.unit, it.reorder, it.price * 0.95, it.price * 0.9, it.price * 0.85, it.price * 0.8,
                          it.stock ? QStringLiteral("1") : QStringLiteral("0"), 7.0, QString::fromUtf8(seed.type),
-                         how, how, how, it.stock ? QStringLiteral("หลังอาหาร เช้า กลางวัน เย็น") : QString(),
-                         it.stock ? QStringLiteral("บรรเทาอาการ") : QString()}))
+                         how, how, how, it.stock ? QStringLiteral("หลังอาหาร เช้า กลางวัน เย็น") : blank,
+                         it.stock ? QStringLiteral("บรรเทาอาการ") : blank}))
             return false;
         (treatment ? treatmentIdx_ : drugIdx_).append(int(items_.size()));
         items_.append(it);
@@ -306,11 +315,11 @@ bool Generator::receive(const QDate& day, QList<Item*>& toOrder)
                                 QStringLiteral("1"), 2.0}))
                 return false;
         }
-        const int s = 1 + pick(o_.suppliers);
-        if (!execRow(head, {no, QStringLiteral("0"), QStringLiteral("3"), date, QStringLiteral("S%1").arg(s, 4, 10, QLatin1Char('0')),
-                            QStringLiteral("บริษัทผู้ขาย %1").arg(s), 0.0, total, 0.0, 0.0, total,
+        const int s = pick(o_.suppliers);
+        if (!execRow(head, {no, QStringLiteral("0"), QStringLiteral("3"), date, QStringLiteral("S%1").arg(s + 1, 4, 10, QLatin1Char('0')),
+                            suppliers_.at(s), 0.0, total, 0.0, 0.0, total,
                             DueDate(date, QStringLiteral("30 ว.")), 0, QStringLiteral("30 ว."), QStringLiteral("09:00"),
-                            QString()}))
+                            blank}))
             return false;
     }
     toOrder.clear();
@@ -355,7 +364,7 @@ bool Generator::visitsAndStock()
         for (int v = 0; v < visits; ++v) {
             if (++running > 999999) break;
             const QString no = QStringLiteral("SV011%1").arg(running, 6, 10, QLatin1Char('0'));
-            const QString cust = QStringLiteral("C%1").arg(1 + pick(o_.patients), 6, 10, QLatin1Char('0'));
+            const QString cust = customerNo(1 + pick(o_.patients));
             patient.bindValue(0, cust);
             if (!patient.exec() || !patient.next()) {
                 error_ = QStringLiteral("patient %1 missing").arg(cust);
@@ -378,7 +387,7 @@ bool Generator::visitsAndStock()
                 const double lineSum = qty * it.price;
                 sum += lineSum;
                 if (it.stock) it.onHand -= qty;
-                if (!execRow(line, {no, qty, it.code, it.name, it.unit, it.group, QString(), empty, it.price, 0.0,
+                if (!execRow(line, {no, qty, it.code, it.name, it.unit, it.group, blank, empty, it.price, 0.0,
                                     lineSum, 0.0, 0.0, lineSum, it.stock ? QStringLiteral("1") : QStringLiteral("0"),
                                     it.stock ? 1.0 : 0.0}))
                     return false;
@@ -387,21 +396,21 @@ bool Generator::visitsAndStock()
             const bool appointment = pick(6) == 0;
             const QString pbill = date.mid(8, 2) + date.mid(3, 2) + QStringLiteral("1") + cust;
             if (!execRow(head, {no, pbill, QStringLiteral("0"), date, cust, custName, custCard, term, 0.0, 0.0, 0, 0.0,
-                                any(complaints), QString::fromUtf8(sick.name), QString::fromLatin1(sick.group), QString(),
+                                any(complaints), QString::fromUtf8(sick.name), QString::fromLatin1(sick.group), blank,
                                 doctors_.at(d), doctorNames_.at(d), doctorRates_.at(d), forMaker, empty, empty, empty,
-                                DueDate(date, term), sum, sum, 2, QString(), any(complaints), 0.0, 0.0, 0.0, QString(),
-                                QString(), QString(), QString(),
+                                DueDate(date, term), sum, sum, 2, blank, any(complaints), 0.0, 0.0, 0.0, blank,
+                                blank, blank, blank,
                                 appointment ? DateToText(day.addDays(7 + pick(21))) : empty,
-                                appointment ? QStringLiteral("%1:00").arg(9 + pick(8), 2, 10, QLatin1Char('0')) : QString(),
-                                appointment ? QStringLiteral("ติดตามอาการ") : QString(), QStringLiteral("0"),
-                                QStringLiteral("0"), term == QLatin1String("สด") ? 1 : 0, QString()}))
+                                appointment ? QStringLiteral("%1:00").arg(9 + pick(8), 2, 10, QLatin1Char('0')) : blank,
+                                appointment ? QStringLiteral("ติดตามอาการ") : blank, QStringLiteral("0"),
+                                QStringLiteral("0"), term == QLatin1String("สด") ? 1 : 0, blank}))
                 return false;
         }
         if (log_ && day.day() == 1 && day.month() == 1) *log_ << "  " << date << ": " << running << " visits\n" << Qt::flush;
     }
     return execSql(c_, QStringLiteral("update que set QUE_SRV_N = :n, QUE_ORD_N = :o where QUE_NO = '0'"),
                    {{"n", QStringLiteral("SV011%1").arg(std::min(running, 999999), 6, 10, QLatin1Char('0'))},
-                    {"o", receiptNo_ ? QStringLiteral("RC013%1").arg(receiptNo_, 6, 10, QLatin1Char('0')) : QString()}});
+                    {"o", receiptNo_ ? QStringLiteral("RC013%1").arg(receiptNo_, 6, 10, QLatin1Char('0')) : blank}});
 }
 
 bool Generator::run(QString* error)
