@@ -171,7 +171,10 @@ bool MainWindow::isEntryEnabled(const QString& objectName) const
     return given.isValid() ? given.toBool() : a->isEnabled();
 }
 
-void MainWindow::registerScreen(const QString& entry, ScreenFactory factory) { screens_.insert(entry, std::move(factory)); }
+void MainWindow::registerScreen(const QString& entry, ScreenFactory factory, Placement placement)
+{
+    screens_.insert(entry, {std::move(factory), placement});
+}
 
 QWidget* MainWindow::openChild(QWidget* w, const QPoint* topLeft)
 {
@@ -212,7 +215,16 @@ void MainWindow::choose(const QString& entry)
         messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน"));
         return;
     }
-    if (QWidget* w = (*it)()) openChild(w);
+    QWidget* w = it->factory();
+    if (!w) return;
+    if (it->placement == Placement::Centred) {
+        w->adjustSize();
+        const QSize outer = w->sizeHint() + QSize(16, 40); // the child window's frame and caption
+        const QPoint at((area_->width() - outer.width()) / 2, (area_->height() - outer.height()) / 2);
+        openChild(w, &at);
+    } else {
+        openChild(w);
+    }
 }
 
 void MainWindow::openLogin()

@@ -20,8 +20,9 @@ public:
 
     // A menu entry (action objectName) opens a new window of a screen each
     // time it is chosen. Entries without a screen yet say so.
-    void registerScreen(const QString& entry, ScreenFactory factory);
-    // Shows a window inside the frame; returns it.
+    enum class Placement { Cascade, Centred };
+    void registerScreen(const QString& entry, ScreenFactory factory, Placement placement = Placement::Cascade);
+    // Shows a window inside the frame (at topLeft when given); returns it.
     QWidget* openChild(QWidget* w, const QPoint* topLeft = nullptr);
 
     QMdiArea* area() const { return area_; }
@@ -48,7 +49,11 @@ private:
     void openManual();
 
     QMdiArea* area_ = nullptr;
-    QHash<QString, ScreenFactory> screens_;
+    struct Screen {
+        ScreenFactory factory;
+        Placement placement;
+    };
+    QHash<QString, Screen> screens_;
     bool askOnClose_ = true;
 };
 

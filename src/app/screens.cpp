@@ -1,8 +1,10 @@
 #include "app/screens.h"
 
+#include "app/cashdrawer.h"
 #include "app/mainwindow.h"
 
 void RegisterScreens(MainWindow& w)
 {
-    (void)w;
+    w.registerScreen(QStringLiteral("actCashDrawer"), [] { return new TCashDrawer; },
+                     MainWindow::Placement::Centred);
 }
