@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "platform/print/fonts.h"
 #include "platform/ui/messageservice.h"
 
 #include <QFont>
@@ -26,6 +27,6 @@ bool VelinkaApplication::notify(QObject* receiver, QEvent* e)
 
 void SetUpFonts()
 {
-    // The form font of the screens.
-    QFont::insertSubstitution(QStringLiteral("CordiaUPC"), QStringLiteral("Garuda"));
+    // The layouts' Thai faces print with the installed Thai fonts.
+    registerFontSubstitutions();
 }

@@ -2,9 +2,12 @@
 
 #include "app/cashdrawer.h"
 #include "app/mainwindow.h"
+#include "registries/settings.h"
 
 void RegisterScreens(MainWindow& w)
 {
     w.registerScreen(QStringLiteral("actCashDrawer"), [] { return new TCashDrawer; },
                      MainWindow::Placement::Centred);
+    w.registerScreen(QStringLiteral("actBusiness"), [] { return new TRef_Business; });
+    w.registerScreen(QStringLiteral("actSettings"), [] { return new TRef_Sys_Sql; });
 }

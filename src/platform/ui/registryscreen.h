@@ -1,0 +1,125 @@
+#pragma once
+// The registry window: a read-only grid over the list query, the commands
+// add, edit, delete, refresh, cancel, save and close, a record navigator and
+// edit fields that are not bound to the grid. The mode is "normal" (browse),
+// "add" or "edit"; it decides what is enabled and what Save does. Every
+// registry is the same window with its own RegistryConfig.
+
+#include "data/connection.h"
+#include "platform/ui/registryconfig.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSqlQueryModel;
+class QSqlRecord;
+class QTableView;
+
+class RegistryScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit RegistryScreen(RegistryConfig config, QWidget* parent = nullptr);
+    ~RegistryScreen() override;
+
+    const RegistryConfig& config() const { return config_; }
+    const Connection& connection() const { return db_; }
+    QString mode() const { return mode_; }
+
+    // The list. Row numbers count from 0; -1 is no row.
+    QTableView* grid() const { return grid_; }
+    int rowCount() const;
+    int currentRow() const;
+    void setCurrentRow(int row);
+    QSqlRecord currentRecord() const;
+    QVariant rowValue(const QString& column) const; // of the current row
+
+    // The edit fields, by column.
+    QWidget* field(const QString& column) const;
+    QVariant value(const QString& column) const;
+    void setValue(const QString& column, const QVariant& value);
+    QWidget* fieldsArea() const { return fieldsArea_; }
+
+    // A further command button. It is enabled while browsing, or, with
+    // whileEditing, while adding or editing.
+    QPushButton* addButton(const char* objectName, const QString& caption, bool whileEditing = false);
+
+    // The commands the buttons run.
+    void add();
+    void edit();
+    bool save();
+    void cancel();
+    void remove();
+    void refresh();
+    void openSearch();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    struct FieldWidgets {
+        const RegistryField* def;
+        QWidget* widget;
+        QLabel* label;
+    };
+
+    void buildFields(QWidget* area);
+    void buildSearchPanel(QWidget* panel);
+    void applyState();
+    void setFieldsReadOnly(bool readOnly);
+    void emptyField(const FieldWidgets& f);
+    void showCurrentRow();
+    void currentRowChanged();
+    void reread();
+    void moveTo(RegistryRow where, const QVariant& key = {});
+    int rowOfKey(const QVariant& key) const;
+    void fetchAll() const;
+    bool bindAll(QSqlQuery& q, const QString& sql, bool fromRow) const;
+    QVariant parameter(const QString& name, bool fromRow, bool* ok) const;
+    void checkDuplicate();
+    void focusField(const QString& column);
+    void focusFirstField();
+    void chooseSearch(int index);
+    void locate(const QString& text);
+    void searchClicked(int row);
+    void closeSearch();
+
+    const RegistryConfig config_; // fields_ point into its field list
+    Connection db_;
+    QString mode_ = QStringLiteral("normal");
+    bool activated_ = false;
+    bool saveBlocked_ = false; // a duplicate key was left while adding
+    bool searchOpen_ = false;
+    bool moving_ = false;
+    int rememberedRow_ = -1;
+    QVariant rememberedKey_;
+    int sortIndex_ = 0;
+
+    QSqlQueryModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QWidget* fieldsArea_ = nullptr;
+    QList<FieldWidgets> fields_;
+    QHash<QString, int> fieldIndex_; // upper-case column -> fields_
+    QWidget* keyField_ = nullptr;
+
+    QList<QPushButton*> browseButtons_;  // enabled while browsing
+    QList<QPushButton*> editingButtons_; // enabled while adding or editing
+    QPushButton* saveButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QGroupBox* sortBox_ = nullptr;
+
+    QPushButton* searchButton_ = nullptr;
+    QWidget* searchPanel_ = nullptr;
+    QButtonGroup* searchBy_ = nullptr;
+    QLabel* searchLabel_ = nullptr;
+    QLineEdit* searchText_ = nullptr;
+    QTableView* searchGrid_ = nullptr;
+};
