@@ -62,12 +62,10 @@ bool AcceptDocumentNumber(const QString& number)
         return false;
     }
     // A minus sign is refused even on zeros ("-00000"): it must never be
-    // stored inside a document number. A refused save is always told.
-    if (running.startsWith(u'-')) {
-        messages().information(QStringLiteral("เลขที่ใบสำคัญต้องไม่ติดลบ ยกเลิกแล้วเริ่มต้นใหม่ นะ."));
-        return false;
-    }
-    return running.size() == kRunningWidth;
+    // stored inside a document number. The answer was a whole number of six
+    // characters, so nothing was told when it was asked; the document stays
+    // unsaved on screen.
+    return running.size() == kRunningWidth && !running.startsWith(u'-');
 }
 
 std::optional<QString> NewDocumentNumber(const QString& head, const QString& lastStoredNumber)

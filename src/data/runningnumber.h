@@ -22,9 +22,9 @@ QString AskFirstDocumentNumber(const QString& head);
 QString NumberAfter(const QString& head, const QString& lastNumber);
 
 // Yes when the running part (characters 6 on) is exactly 6 characters, a
-// whole number and not negative. Tells the user when the part is no number,
-// when it is negative and when it has passed 999999; a wrong length was told
-// when the number was asked.
+// whole number and not negative. Tells the user when the part is no number
+// and when it has passed 999999; a wrong length was told when the number
+// was asked, and a negative first number is refused without a message.
 bool AcceptDocumentNumber(const QString& number);
 
 // The number for a new document of the head: asked when the head has no
