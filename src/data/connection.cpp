@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QSqlError>
+#include <QSqlRecord>
 
 namespace {
 QAtomicInt counter;
@@ -90,6 +91,22 @@ QVariant scalar(const Connection& c, const QString& sql, std::initializer_list<B
     QSqlQuery q = c.query(sql);
     if (!exec(q, bindings) || !q.next()) return {};
     return q.value(0);
+}
+
+QVariantMap rowMap(const QSqlQuery& q)
+{
+    QVariantMap m;
+    const QSqlRecord r = q.record();
+    for (int i = 0; i < r.count(); ++i) m.insert(r.fieldName(i).toUpper(), q.value(i));
+    return m;
+}
+
+std::optional<QVariantMap> readRow(const Connection& c, const QString& sql, std::initializer_list<Binding> bindings)
+{
+    if (!c.isOpen()) return std::nullopt;
+    QSqlQuery q = c.query(sql);
+    if (!exec(q, bindings) || !q.next()) return std::nullopt;
+    return rowMap(q);
 }
 
 WriteTransaction::WriteTransaction(const Connection& c) : c_(c)

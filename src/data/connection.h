@@ -7,8 +7,10 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 class Connection {
@@ -50,6 +52,12 @@ bool execSql(const Connection& c, const QString& sql, std::initializer_list<Bind
 
 // The first column of the first row of a query, or an invalid QVariant.
 QVariant scalar(const Connection& c, const QString& sql, std::initializer_list<Binding> bindings = {});
+
+// The current row of a query as column name (upper case) -> value.
+QVariantMap rowMap(const QSqlQuery& q);
+
+// The first row of a statement, or nothing when it has none or fails.
+std::optional<QVariantMap> readRow(const Connection& c, const QString& sql, std::initializer_list<Binding> bindings = {});
 
 // A write transaction that takes the write lock at its start (BEGIN
 // IMMEDIATE), so that a check and the writes that follow it see the same

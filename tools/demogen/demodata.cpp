@@ -403,7 +403,7 @@ bool Generator::visitsAndStock()
                                 appointment ? DateToText(day.addDays(7 + pick(21))) : empty,
                                 appointment ? QStringLiteral("%1:00").arg(9 + pick(8), 2, 10, QLatin1Char('0')) : blank,
                                 appointment ? QStringLiteral("ติดตามอาการ") : blank, QStringLiteral("0"),
-                                QStringLiteral("0"), term == QLatin1String("สด") ? 1 : 0, blank}))
+                                QStringLiteral("0"), term == QStringLiteral("สด") ? 1 : 0, blank}))
                 return false;
         }
         if (log_ && day.day() == 1 && day.month() == 1) *log_ << "  " << date << ": " << running << " visits\n" << Qt::flush;

@@ -1,0 +1,155 @@
+#pragma once
+// The visit screen: one visit (a service row) with its patient, doctor,
+// disease, symptoms and diagnosis, its treatment and dispensing lines with
+// their totals and stock, moved through by number within the current number
+// head. Pages of the screen: the main page, the patient page, the disease
+// page and the full-page text editor.
+
+#include "data/connection.h"
+#include "visit/visitrules.h"
+
+#include <QVariantMap>
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableView;
+class QTableWidget;
+class RowsModel;
+
+class TRecieve_Rent : public QWidget {
+    Q_OBJECT
+public:
+    explicit TRecieve_Rent(QWidget* parent = nullptr);
+
+    QString mode() const { return mode_; }          // "normal", "add", "edit"
+    QString lineMode() const { return lineMode_; }  // "normal", "add", "edit"
+    TaxMode taxMode() const { return taxMode_; }
+    QString head() const { return head_; }
+    QString currentVisit() const { return current_; }
+    const Connection& connection() const { return db_; }
+
+    // Shows the visit of that number (when it is of the current head).
+    void showVisit(const QString& number);
+
+    // Commands.
+    void addVisit();
+    void editVisit();
+    bool saveVisit();
+    void cancelVisit();
+    void deleteVisit();
+    void moveVisit(int step);
+    void refreshVisits();
+    void addLine();
+    void editLine();
+    bool saveLine();
+    void closeLinePanel();
+    void deleteLine();
+
+    // The patient page: choose the customer of that number and confirm.
+    void openPatientPage();
+    void choosePatient(const QString& customerNo);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    QWidget* buildMainPage();
+    QWidget* buildPatientPage();
+    QWidget* buildDiseasePage();
+    QWidget* buildTextPage();
+    QGroupBox* buildLinePanel(QWidget* parent);
+
+    void firstActivation();
+    void readSettings();
+    void loadDoctors();
+    void applyBrowseState();
+    void setEditing(bool editing);
+    void clearVisitFields();
+    void fillPatient(const QVariantMap& customer);
+    void clearPatient();
+    void loadLines();
+    void showTotals(const VisitTotals& t);
+    void recomputeDueDate();
+    bool lookUpDoctor(QString* number, double* percent);
+
+    // patient page
+    void patientSearchChanged();
+    void patientEnter();
+    void patientOk();
+    void patientCancel();
+    // disease page
+    void diseaseEnter();
+    void diseaseBack();
+    // text page
+    void openTextPage(QPlainTextEdit* source, const QString& caption);
+    // line panel
+    void loadItems();
+    void pickItem(bool fromSearchText);
+    void showAllergyWarning();
+
+    Connection db_;
+    bool activated_ = false;
+    QString mode_ = QStringLiteral("normal");
+    QString lineMode_ = QStringLiteral("normal");
+    TaxMode taxMode_ = TaxMode::LumpSum;
+    QVariantMap settings_; // the sevrsys row read at first activation
+    QString head_;
+    QString prefix_;
+    QString branch_;
+    QString current_;      // the visit shown
+    QString remembered_;   // the visit being edited
+    QVariantMap patient_;  // the picked customer row
+    double doctorPercent_ = 0;
+    QList<QVariantMap> lines_;
+    int editLineAuto_ = 0;
+    QVariantMap item_;     // the item picked on the line panel
+    QString textTarget_;
+
+    QStackedWidget* pages_;
+    QWidget* toolbar_;
+    QHash<QString, QPushButton*> buttons_;
+    QHash<QString, QLineEdit*> edits_;
+    QComboBox* credit_;
+    QComboBox* doctor_;
+    QPlainTextEdit* symptoms_;
+    QPlainTextEdit* diagnosis_;
+    QLabel* picture_;
+    QLabel* bigTotal_;
+    QLabel* sumLabel_;
+    QLabel* taxLabel_;
+    QLabel* taxCaption_;
+    QLabel* totalLabel_;
+    QLabel* discountCaption_;
+    QTableWidget* linesGrid_;
+    QString totalForReceipt_;
+
+    QGroupBox* linePanel_;
+    QRadioButton* byCode_;
+    QRadioButton* byName_;
+    QTableView* itemList_;
+    RowsModel* items_;
+    QLabel* stockLabel_;
+    QLabel* unitLabel_;
+    QLabel* allergyWarning_;
+
+    QList<QRadioButton*> patientBy_;
+    QLabel* patientSearchLabel_;
+    QTableView* patientGrid_;
+    RowsModel* patients_;
+    QTableView* nameGrid_;
+    RowsModel* names_;
+
+    QTableView* diseaseGrid_;
+    RowsModel* diseases_;
+
+    QLabel* textPatient_;
+    QLabel* textCaption_;
+    QPlainTextEdit* bigText_;
+};
