@@ -1,0 +1,278 @@
+// The visit screen driven through its widgets: numbering, the patient and
+// the checks of a visit save, lines with their amounts and stock, rights by
+// user level.
+
+#include "app/sharedstate.h"
+#include "platform/ui/messageservice.h"
+#include "support/fixture.h"
+#include "visit/visitscreen.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+QLineEdit* edit(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); }
+QString label(QWidget* w, const char* name) { return w->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+
+void seed(DataFolderFixture& f, const char* fPer1 = "0")
+{
+    FIXTURE_SQL(f, "update sevrsys set PREFIX1 = 'SV01', PREFIX2 = 'SV02', F_PER1 = :m", {"m", QString::fromLatin1(fPer1)});
+    FIXTURE_SQL(f, "insert into maker (MAK_NO, MAK_NAME, MAK_COM) values ('D01', 'นพ. ใจดี', 30)");
+    FIXTURE_SQL(f, "insert into customer (CUST_NO, CUST_NAME, CUST_CRE, CUST_HPS, CUST_BIRTH) values"
+                   " ('000001', 'สมชาย ใจดี', 'สด', 'แพ้ยาเพนิซิลลิน', '15/01/2540'), ('000002', 'สมหญิง รักษา', '30 ว.', '', '')");
+    FIXTURE_SQL(f, "insert into product (PRO_NO, PRO_NAME, PRO_UNIT, PRO_SPRICE, PRO_TOTAL, CUT_STOCK, TAX_RATE) values"
+                   " ('P1', 'พาราเซตามอล', 'เม็ด', 150, 10, '1', 7), ('FEE', 'ค่าตรวจ', 'ครั้ง', 200, 0, '0', 0)");
+}
+
+// A new visit of the first patient, saved.
+void newVisit(TRecieve_Rent& w, const QString& date = QString())
+{
+    w.addVisit();
+    w.choosePatient(QStringLiteral("000001"));
+    if (!date.isEmpty()) edit(&w, "edDate")->setText(date);
+    w.saveVisit();
+}
+
+void typeLine(TRecieve_Rent& w, const QString& code, const QString& qty, const QString& price = QString(),
+              const QString& disc = QStringLiteral("0"))
+{
+    QLineEdit* search = edit(&w, "edItemSearch");
+    search->setText(code);
+    QTest::keyClick(search, Qt::Key_Return);
+    edit(&w, "edQty")->setText(qty);
+    if (!price.isEmpty()) edit(&w, "edPrice")->setText(price);
+    edit(&w, "edDisc")->setText(disc);
+    button(&w, "btnLineSave")->click();
+}
+
+} // namespace
+
+class TestVisitScreen : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstNumberThenTheNext();
+    void saveChecks_data();
+    void saveChecks();
+    void linesInBothModes_data();
+    void linesInBothModes();
+    void stockOnTheLinePanel();
+    void deletingTheOnlyLineAndTheVisit();
+    void levelsAboveThreeCannotEditOrDelete_data();
+    void levelsAboveThreeCannotEditOrDelete();
+};
+
+void TestVisitScreen::firstNumberThenTheNext()
+{
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    QCOMPARE(w.head(), QStringLiteral("SV011"));
+    QVERIFY(w.currentVisit().isEmpty());
+    newVisit(w);
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000001"));
+    QCOMPARE(w.mode(), QStringLiteral("normal"));
+    newVisit(w);
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000002"));
+    QCOMPARE(edit(&w, "ed_CUST_NAME")->text(), QStringLiteral("สมชาย ใจดี"));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select MAKER_NO || ' ' || MAKER_PERC from service where serv_no = 'SV011000002'")).toString(),
+             QStringLiteral("D01 30.0"));
+    w.moveVisit(-1);
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000001"));
+    QCOMPARE(msgs.texts(ScriptedMessageService::Entry::Information), QStringList());
+}
+
+void TestVisitScreen::saveChecks_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("pickPatient");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such day") << "31/02/2549" << true << "ข้อมูลวันที่ผิด...";
+    QTest::newRow("blank date") << "" << true << "ข้อมูลวันที่ผิด...";
+    QTest::newRow("day 00") << "00/02/2549" << true << "ข้อมูลวันที่ผิด...";
+    QTest::newRow("no patient picked") << "01/02/2549" << false << "ยังไม่ได้เลือกลูกค้า / ผู้ป่วย กรุณาเลือกก่อนบันทึก...";
+}
+
+void TestVisitScreen::saveChecks()
+{
+    QFETCH(QString, date);
+    QFETCH(bool, pickPatient);
+    QFETCH(QString, message);
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    TRecieve_Rent w;
+    w.show();
+    w.addVisit();
+    if (pickPatient) w.choosePatient(QStringLiteral("000001"));
+    edit(&w, "edDate")->setText(date);
+    QVERIFY(!w.saveVisit());
+    QCOMPARE(msgs.texts(), QStringList{message});
+    QCOMPARE(w.mode(), QStringLiteral("add"));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service")).toInt(), 0);
+}
+
+void TestVisitScreen::linesInBothModes_data()
+{
+    QTest::addColumn<QString>("fPer1");
+    QTest::addColumn<QString>("discount");
+    QTest::addColumn<QString>("shown"); // sum tax total
+    QTest::newRow("lump sum, overall discount 20") << "0" << "20" << "270.00 0.00 250.00";
+    QTest::newRow("VAT") << "1" << "" << "270.00 18.90 288.90";
+}
+
+void TestVisitScreen::linesInBothModes()
+{
+    QFETCH(QString, fPer1);
+    QFETCH(QString, discount);
+    QFETCH(QString, shown);
+    DataFolderFixture f;
+    seed(f, fPer1.toLatin1().constData());
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    w.addVisit();
+    w.choosePatient(QStringLiteral("000001"));
+    edit(&w, "edDiscount")->setText(discount);
+    QVERIFY(w.saveVisit());
+    button(&w, "btnLineAdd")->click();
+    QCOMPARE(w.lineMode(), QStringLiteral("add"));
+    // The patient's drug allergies stand in red while lines are entered.
+    QCOMPARE(label(&w, "lblAllergy"), QStringLiteral("ผู้ป่วยแพ้ยา : แพ้ยาเพนิซิลลิน"));
+    typeLine(w, QStringLiteral("P1"), QStringLiteral("2"), QStringLiteral("150"), QStringLiteral("10"));
+    QCOMPARE(msgs.texts(ScriptedMessageService::Entry::Information), QStringList());
+    QCOMPARE(w.lineMode(), QStringLiteral("normal"));
+    QCOMPARE(label(&w, "lblSum") + QLatin1Char(' ') + label(&w, "lblTax") + QLatin1Char(' ') + label(&w, "lblTotal"), shown);
+    QCOMPARE(label(&w, "lblBigTotal"), shown.section(QLatin1Char(' '), 2));
+    QCOMPARE(w.findChild<QTableWidget*>(QStringLiteral("gridLines"))->item(0, 6)->text(), QStringLiteral("270.00"));
+    // The doctor's share follows the line: 30 % of sum less discount.
+    const double expectedFee = fPer1 == QLatin1String("0") ? 75 : 81;
+    QCOMPARE(scalar(f.db(), QStringLiteral("select FOR_MAKER from service")).toDouble(), expectedFee);
+}
+
+void TestVisitScreen::stockOnTheLinePanel()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "insert into order1 (PRO_NO, PRO_QTY, STK_POST) values ('P1', 5, 2)");
+    FIXTURE_SQL(f, "insert into invoice1 (PRO_NO, PRO_QTY, STK_POST) values ('P1', 3, 1)");
+    FIXTURE_SQL(f, "insert into service1 (SERV_NO, SPR_NO, QTY, STK_POST) values ('SV019000001', 'P1', 4, 1)");
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w);
+    msgs.clear();
+    button(&w, "btnLineAdd")->click();
+    QLineEdit* search = edit(&w, "edItemSearch");
+    search->setText(QStringLiteral("P"));
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(search->text(), QStringLiteral("P1"));
+    QCOMPARE(label(&w, "lblStock"), QStringLiteral("8"));
+    typeLine(w, QStringLiteral("P1"), QStringLiteral("9"));
+    QCOMPARE(msgs.texts(), QStringList{QStringLiteral("จำนวนไม่พอ...")});
+    QCOMPARE(w.lineMode(), QStringLiteral("add"));
+    typeLine(w, QStringLiteral("P1"), QStringLiteral("8"));
+    QCOMPARE(msgs.texts().size(), 1);
+    QCOMPARE(w.lineMode(), QStringLiteral("normal"));
+
+    // Editing the line to 8 again: its own 8 count for the check.
+    button(&w, "btnLineEdit")->click();
+    QCOMPARE(w.lineMode(), QStringLiteral("edit"));
+    QCOMPARE(label(&w, "lblStock"), QStringLiteral("8"));
+    QVERIFY(!edit(&w, "edItemSearch")->isEnabled());
+    edit(&w, "edQty")->setText(QStringLiteral("8"));
+    QVERIFY(w.saveLine());
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) || ' ' || sum(qty) from service1 where serv_no = 'SV011000001'")).toString(),
+             QStringLiteral("1 8.0"));
+
+    // A service item takes any quantity.
+    button(&w, "btnLineAdd")->click();
+    typeLine(w, QStringLiteral("FEE"), QStringLiteral("500"));
+    QCOMPARE(label(&w, "lblStock"), QStringLiteral("0"));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service1 where serv_no = 'SV011000001'")).toInt(), 2);
+
+    // An empty search text and a quantity that is no number.
+    button(&w, "btnLineAdd")->click();
+    button(&w, "btnLineSave")->click();
+    QCOMPARE(msgs.texts().last(), QStringLiteral("ใส่รหัสสินค้าก่อน..."));
+    typeLine(w, QStringLiteral("FEE"), QStringLiteral("สอง"));
+    QCOMPARE(msgs.texts().last(), QStringLiteral("ตัวเลข...ไม่ถูกต้อง "));
+    button(&w, "btnLineDone")->click();
+    QCOMPARE(w.lineMode(), QStringLiteral("normal"));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service1 where serv_no = 'SV011000001'")).toInt(), 2);
+}
+
+void TestVisitScreen::deletingTheOnlyLineAndTheVisit()
+{
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w);
+    button(&w, "btnLineAdd")->click();
+    typeLine(w, QStringLiteral("FEE"), QStringLiteral("1"));
+    msgs.clear();
+    w.deleteVisit();
+    QCOMPARE(msgs.texts(), QStringList{QStringLiteral("มีข้อมูลการใช้อะไหล่อยู่ ต้องลบข้อมูลออกก่อน...")});
+
+    msgs.answer(true);
+    w.deleteLine();
+    QCOMPARE(scalar(f.db(), QStringLiteral("select SUM || ' ' || TAX || ' ' || STAX || ' ' || TOTAL from service")).toString(),
+             QStringLiteral("0.0 0 0.0 0.0"));
+    QCOMPARE(label(&w, "lblTotal"), QStringLiteral("0.00"));
+
+    msgs.clear();
+    msgs.answer(false);
+    w.deleteVisit();
+    QCOMPARE(msgs.texts().last(), QStringLiteral("ไม่ดำเนินการลบข้อมูล ..."));
+    msgs.answer(true);
+    w.deleteVisit();
+    QCOMPARE(msgs.texts().last(), QStringLiteral("ข้อมูลถูกลบแล้ว  ..."));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service")).toInt(), 0);
+    QVERIFY(w.currentVisit().isEmpty());
+}
+
+void TestVisitScreen::levelsAboveThreeCannotEditOrDelete_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("mayChange");
+    QTest::newRow("3") << 3 << true;
+    QTest::newRow("4") << 4 << false;
+    QTest::newRow("5") << 5 << false;
+}
+
+void TestVisitScreen::levelsAboveThreeCannotEditOrDelete()
+{
+    QFETCH(int, level);
+    QFETCH(bool, mayChange);
+    DataFolderFixture f;
+    seed(f);
+    shared().UserLevel = level;
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w); // every level may add visits and lines
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000001"));
+    QVERIFY(button(&w, "btnLineAdd")->isEnabled());
+    QCOMPARE(button(&w, "btnEdit")->isEnabled(), mayChange);
+    QCOMPARE(button(&w, "btnDelete")->isVisible(), mayChange);
+    w.editVisit();
+    QCOMPARE(w.mode(), mayChange ? QStringLiteral("edit") : QStringLiteral("normal"));
+    shared().UserLevel = 0;
+}
+
+QTEST_MAIN(TestVisitScreen)
+#include "test_visitscreen.moc"
