@@ -9,6 +9,7 @@
 #include "platform/ui/messageservice.h"
 #include "platform/ui/rowsmodel.h"
 #include "platform/ui/widgets.h"
+#include "visit/visitlinepicker.h"
 #include "visit/visitstore.h"
 
 #include <QComboBox>
@@ -549,4 +550,24 @@ void TRecieve_Rent::deleteLine()
     if (!messages().question(QStringLiteral("ต้องการลบข้อมูลนี้ ?"))) return;
     if (!DeleteVisitLine(db_, current_, lineAuto)) messages().information(LockedSaveFailedText());
     showVisit(current_);
+}
+
+TVisitLinePicker* TRecieve_Rent::openLinePicker(bool productSet)
+{
+    if (current_.isEmpty() || !current_.startsWith(prefix_) || mode_ != QLatin1String("normal") ||
+        lineMode_ != QLatin1String("normal")) {
+        messages().information(QStringLiteral("ไม่สามารถเพิ่มรายการได้..."));
+        return nullptr;
+    }
+    lineMode_ = QStringLiteral("add");
+    applyBrowseState();
+    auto* picker = new TVisitLinePicker(productSet ? LineSource::ProductSet : LineSource::EarlierVisit, current_,
+                                        patient_.value(QStringLiteral("CUST_NO")).toString());
+    connect(picker, &TVisitLinePicker::linesAdded, this, [this] { showVisit(current_); });
+    connect(picker, &TVisitLinePicker::closed, this, [this] {
+        lineMode_ = QStringLiteral("normal");
+        applyBrowseState();
+    });
+    openBeside(this, picker);
+    return picker;
 }

@@ -27,7 +27,8 @@ VisitTotals TotalsFromLines(const QList<VisitLine>& lines, TaxMode mode, double 
         const double net = gross - (l.discount > 0 ? l.discount * gross / 100 : 0);
         t.sum = RoundMoney(t.sum + net);
         if (mode == TaxMode::Vat && l.taxRate > 0) t.tax = RoundMoney(t.tax + net * l.taxRate / 100);
-        t.taxRate = l.taxRate;
+        // A lump-sum visit has no tax rate, even when a copied line carries one.
+        t.taxRate = mode == TaxMode::Vat ? l.taxRate : 0;
     }
     if (lines.isEmpty()) return t;
     t.appliedDiscount = mode == TaxMode::LumpSum ? overallDiscount : 0;
@@ -41,7 +42,7 @@ VisitTotals TotalsFromStoredAmounts(const QList<VisitLine>& lines, TaxMode mode,
     for (const VisitLine& l : lines) {
         t.sum = RoundMoney(t.sum + l.sum);
         if (mode == TaxMode::Vat) t.tax = RoundMoney(t.tax + l.sum * l.taxRate / 100);
-        t.taxRate = l.taxRate;
+        t.taxRate = mode == TaxMode::Vat ? l.taxRate : 0;
     }
     t.appliedDiscount = mode == TaxMode::LumpSum ? overallDiscount : 0;
     t.total = RoundMoney(t.sum - t.appliedDiscount + t.tax);

@@ -275,8 +275,10 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnLineAdd")), &QPushButton::clicked, this, &TRecieve_Rent::addLine);
     connect(buttons_.value(QStringLiteral("btnLineEdit")), &QPushButton::clicked, this, &TRecieve_Rent::editLine);
     connect(buttons_.value(QStringLiteral("btnLineDelete")), &QPushButton::clicked, this, &TRecieve_Rent::deleteLine);
+    connect(buttons_.value(QStringLiteral("btnLineCopy")), &QPushButton::clicked, this, [this] { openLinePicker(false); });
+    connect(buttons_.value(QStringLiteral("btnLineSet")), &QPushButton::clicked, this, [this] { openLinePicker(true); });
     for (const char* later : {"btnSearch", "btnLab", "btnAppointment", "btnCertificate", "btnReceipt", "btnFindNumber",
-                              "btnLineCopy", "btnLineSet", "btnLabels"})
+                              "btnLabels"})
         connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
                 [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
 

@@ -51,6 +51,8 @@ public:
     bool saveLine();
     void closeLinePanel();
     void deleteLine();
+    // The windows that add the lines of a product set or of an earlier visit.
+    class TVisitLinePicker* openLinePicker(bool productSet);
 
     // The patient page: choose the customer of that number and confirm.
     void openPatientPage();

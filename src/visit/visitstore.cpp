@@ -320,3 +320,53 @@ bool DeleteVisitLine(const Connection& c, const QString& visitNumber, int lineAu
     return execSql(c, QStringLiteral("delete from service1 where auto =:pauto"), {{"pauto", lineAuto}}, error) &&
            RewriteVisitTotals(c, visitNumber, error) && tx.commit();
 }
+
+CopyLinesResult CopyLinesIntoVisit(const Connection& c, const QString& visitNumber, const QList<QVariantMap>& lines,
+                                   LineSource source)
+{
+    CopyLinesResult r;
+    WriteTransaction tx(c);
+    if (!tx.isActive()) {
+        r.error = tx.lastError();
+        return r;
+    }
+    auto num = [](const QVariantMap& l, const char* col) { return l.value(QString::fromLatin1(col)).toDouble(); };
+    auto text = [](const QVariantMap& l, const char* col) { return l.value(QString::fromLatin1(col)).toString(); };
+    for (const QVariantMap& l : lines) {
+        if (text(l, "CUT_STOCK") != QLatin1String("1")) continue;
+        bool ok = true;
+        const double available = StockReceivedLessDispensed(c, text(l, "SPR_NO"), &ok);
+        if (!ok) return r;
+        if (RoundMoney(available - num(l, "QTY")) < 0) {
+            r.outcome = LineSaveOutcome::NotEnoughStock;
+            r.shortItem = text(l, "SPR_NO");
+            return r;
+        }
+    }
+    QSqlQuery q = c.query(QStringLiteral(
+        "insert into service1 (serv_no,qty,spr_no,descrip,u_name,\"group\",warn_term,warn_date,p_peru,disc,sum,tax_rate,"
+        "tax,total,cut_stock,stk_post) values (:pserv_no,:pqty,:pspr_no,:pdescrip,:pu_name,:pgroup,:pwarn_term,"
+        ":pwarn_date,:pp_peru,:pdisc,:psum,:ptax_rate,:ptax,:ptotal,:pcut_stock,:pstk_post)"));
+    for (const QVariantMap& l : lines) {
+        double sum = num(l, "SUM"), total = num(l, "TOTAL");
+        if (source == LineSource::ProductSet) {
+            const double gross = num(l, "QTY") * num(l, "P_PERU");
+            sum = total = RoundMoney(num(l, "DISC") > 0 ? gross - num(l, "DISC") * gross / 100 : gross);
+        }
+        if (!exec(q,
+                  {{"pserv_no", visitNumber}, {"pqty", num(l, "QTY")}, {"pspr_no", text(l, "SPR_NO")},
+                   {"pdescrip", text(l, "DESCRIP")}, {"pu_name", text(l, "U_NAME")}, {"pgroup", text(l, "GROUP")},
+                   {"pwarn_term", text(l, "WARN_TERM")}, {"pwarn_date", text(l, "WARN_DATE")},
+                   {"pp_peru", num(l, "P_PERU")}, {"pdisc", num(l, "DISC")}, {"psum", sum},
+                   {"ptax_rate", num(l, "TAX_RATE")}, {"ptax", num(l, "TAX")}, {"ptotal", total},
+                   {"pcut_stock", text(l, "CUT_STOCK")}, {"pstk_post", num(l, "STK_POST")}},
+                  &r.error))
+            return r;
+    }
+    if (!RewriteVisitTotals(c, visitNumber, &r.error) || !tx.commit()) {
+        if (r.error.isEmpty()) r.error = tx.lastError();
+        return r;
+    }
+    r.outcome = LineSaveOutcome::Saved;
+    return r;
+}

@@ -94,3 +94,19 @@ bool RewriteVisitTotals(const Connection& c, const QString& visitNumber, QString
 // The stock a line of the item may take: on hand, plus what the line being
 // edited already holds when it is the same item.
 double AvailableForLine(const Connection& c, const QString& itemCode, int editAuto, bool* ok = nullptr);
+
+// Lines taken over into a visit from a product set or from an earlier visit.
+enum class LineSource { ProductSet, EarlierVisit };
+
+struct CopyLinesResult {
+    LineSaveOutcome outcome = LineSaveOutcome::Failed;
+    QString shortItem; // the item that would run short
+    QString error;
+};
+
+// Copies the lines (suit1 or service1 rows) into the visit: every stock line
+// is first checked alone against what was received less what was dispensed;
+// when one would run short nothing is inserted. Then the lines are inserted
+// and the header totals rewritten, all in one write transaction.
+CopyLinesResult CopyLinesIntoVisit(const Connection& c, const QString& visitNumber, const QList<QVariantMap>& lines,
+                                   LineSource source);

@@ -65,6 +65,9 @@ private Q_SLOTS:
     void deletingTheOnlyLineZeroesTheHeader();
     void visitSaveRecomputesFromStoredLines();
     void twoWorkstationsSavingAtOnce();
+    void copyingLinesChecksEachLineAlone_data();
+    void copyingLinesChecksEachLineAlone();
+    void copiedAmounts();
 };
 
 void TestVisitStore::numbering_data()
@@ -260,6 +263,75 @@ void TestVisitStore::twoWorkstationsSavingAtOnce()
     QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service1")).toInt(), 60);
     QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) from service where sum = 150")).toInt(), 60);
     QCOMPARE(StockOnHand(f.db(), QStringLiteral("P1")), 0.0);
+}
+
+namespace {
+QVariantMap setLine(const QString& code, double qty, const QString& cutStock = QStringLiteral("1"), double price = 50)
+{
+    return {{QStringLiteral("SPR_NO"), code},     {QStringLiteral("QTY"), qty},
+            {QStringLiteral("DESCRIP"), code},    {QStringLiteral("P_PERU"), price},
+            {QStringLiteral("TAX_RATE"), 7.0},    {QStringLiteral("CUT_STOCK"), cutStock},
+            {QStringLiteral("STK_POST"), 1.0},    {QStringLiteral("DISC"), 0.0},
+            {QStringLiteral("SUM"), 0.0},         {QStringLiteral("TAX"), 0.0},
+            {QStringLiteral("TOTAL"), 0.0}};
+}
+} // namespace
+
+// Received 10, dispensed 3: 7 available to the set and earlier-visit windows,
+// whatever the base quantity and the sales say.
+void TestVisitStore::copyingLinesChecksEachLineAlone_data()
+{
+    QTest::addColumn<QList<QVariantMap>>("lines");
+    QTest::addColumn<QString>("shortItem"); // empty: inserted
+    QTest::newRow("exactly what is available") << QList<QVariantMap>{setLine("P1", 7)} << "";
+    QTest::newRow("one unit more") << QList<QVariantMap>{setLine("P1", 8)} << "P1";
+    QTest::newRow("two lines of one item, each fits") << QList<QVariantMap>{setLine("P1", 5), setLine("P1", 5)} << "";
+    QTest::newRow("no stock check for service items") << QList<QVariantMap>{setLine("FEE", 500, "0")} << "";
+    QTest::newRow("the short line stops all") << QList<QVariantMap>{setLine("FEE", 1, "0"), setLine("P2", 1)} << "P2";
+    QTest::newRow("nothing to copy") << QList<QVariantMap>{} << "";
+}
+
+void TestVisitStore::copyingLinesChecksEachLineAlone()
+{
+    QFETCH(QList<QVariantMap>, lines);
+    QFETCH(QString, shortItem);
+    DataFolderFixture f;
+    FIXTURE_SQL(f, "insert into service (SERV_NO, SUM, TOTAL) values ('SV011000001', 99, 99)");
+    FIXTURE_SQL(f, "insert into product (PRO_NO, PRO_TOTAL, CUT_STOCK) values ('P1', 100, '1'), ('P2', 100, '1')");
+    FIXTURE_SQL(f, "insert into order1 (PRO_NO, PRO_QTY, STK_POST) values ('P1', 10, 2)");
+    FIXTURE_SQL(f, "insert into invoice1 (PRO_NO, PRO_QTY, STK_POST) values ('P1', 10, 1)");
+    FIXTURE_SQL(f, "insert into service1 (SERV_NO, SPR_NO, QTY, STK_POST) values ('SV011000009', 'P1', 3, 1)");
+    const CopyLinesResult r = CopyLinesIntoVisit(f.db(), QStringLiteral("SV011000001"), lines, LineSource::ProductSet);
+    QCOMPARE(r.shortItem, shortItem);
+    QCOMPARE(r.outcome, shortItem.isEmpty() ? LineSaveOutcome::Saved : LineSaveOutcome::NotEnoughStock);
+    const int inserted = scalar(f.db(), QStringLiteral("select count(*) from service1 where serv_no = 'SV011000001'")).toInt();
+    QCOMPARE(inserted, shortItem.isEmpty() ? int(lines.size()) : 0);
+    // The header totals are rewritten even when nothing was copied.
+    if (lines.isEmpty()) QCOMPARE(visitTotals(f.db(), QStringLiteral("SV011000001")), QStringLiteral("0 0 0 0 0"));
+}
+
+void TestVisitStore::copiedAmounts()
+{
+    DataFolderFixture f;
+    FIXTURE_SQL(f, "insert into service (SERV_NO) values ('SV022000001'), ('SV011000001')");
+    const QList<QVariantMap> set = {setLine("FEE", 2, "0")};
+    // A set line of 2 at 50 is a visit line of 100 without tax in either mode;
+    // the VAT visit still counts the tax of its rate in its totals.
+    for (const char* visit : {"SV022000001", "SV011000001"})
+        QCOMPARE(CopyLinesIntoVisit(f.db(), QString::fromLatin1(visit), set, LineSource::ProductSet).outcome, LineSaveOutcome::Saved);
+    QCOMPARE(scalar(f.db(), QStringLiteral("select group_concat(SUM || '/' || TOTAL || '/' || TAX, ' ') from service1")).toString(),
+             QStringLiteral("100.0/100.0/0.0 100.0/100.0/0.0"));
+    QCOMPARE(visitTotals(f.db(), QStringLiteral("SV022000001")), QStringLiteral("100 7 7 107 0"));
+    QCOMPARE(visitTotals(f.db(), QStringLiteral("SV011000001")), QStringLiteral("100 0 0 100 0"));
+    // An earlier visit's lines keep their own amounts.
+    QVariantMap earlier = setLine("FEE", 1, "0");
+    earlier[QStringLiteral("SUM")] = 80.0;
+    earlier[QStringLiteral("TOTAL")] = 85.6;
+    earlier[QStringLiteral("TAX")] = 5.6;
+    QCOMPARE(CopyLinesIntoVisit(f.db(), QStringLiteral("SV022000001"), {earlier}, LineSource::EarlierVisit).outcome,
+             LineSaveOutcome::Saved);
+    QCOMPARE(scalar(f.db(), QStringLiteral("select SUM || '/' || TOTAL from service1 where serv_no = 'SV022000001' order by auto desc")).toString(),
+             QStringLiteral("80.0/85.6"));
 }
 
 QTEST_GUILESS_MAIN(TestVisitStore)

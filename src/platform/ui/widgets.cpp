@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -85,4 +86,18 @@ void closeWindow(QWidget* screen)
         return;
     }
     screen->close();
+}
+
+void openBeside(QWidget* screen, QWidget* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    auto* sub = qobject_cast<QMdiSubWindow*>(screen->parentWidget());
+    if (sub && sub->mdiArea()) {
+        QMdiSubWindow* child = sub->mdiArea()->addSubWindow(window);
+        child->setAttribute(Qt::WA_DeleteOnClose);
+        child->show();
+        return;
+    }
+    window->setParent(screen->window(), Qt::Window);
+    window->show();
 }

@@ -21,3 +21,7 @@ void chainEnter(const QList<QWidget*>& fields, QWidget* last);
 // Closes the window a screen widget lives in (its child window inside the
 // frame, or the widget itself when it stands alone).
 void closeWindow(QWidget* screen);
+
+// Opens a further window beside a screen: as another child window of the
+// frame the screen lives in, or on its own. The window frees itself when closed.
+void openBeside(QWidget* screen, QWidget* window);
