@@ -2,6 +2,7 @@
 
 #include "app/cashdrawer.h"
 #include "app/mainwindow.h"
+#include "registries/itemscreens.h"
 #include "registries/settings.h"
 #include "visit/visitscreen.h"
 
@@ -10,6 +11,7 @@ void RegisterScreens(MainWindow& w)
     w.registerScreen(QStringLiteral("actCashDrawer"), [] { return new TCashDrawer; },
                      MainWindow::Placement::Centred);
     w.registerScreen(QStringLiteral("actVisit"), [] { return new TRecieve_Rent; });
+    RegisterItemScreens(w);
     w.registerScreen(QStringLiteral("actBusiness"), [] { return new TRef_Business; });
     w.registerScreen(QStringLiteral("actSettings"), [] { return new TRef_Sys_Sql; });
 }

@@ -28,8 +28,6 @@
 
 namespace {
 
-enum Page { MainPage, PatientPage, DiseasePage, TextPage };
-
 QTableView* grid(QWidget* parent, const char* name, QAbstractItemModel* model)
 {
     auto* g = new QTableView(parent);

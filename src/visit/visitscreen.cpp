@@ -29,8 +29,6 @@
 
 namespace {
 
-enum Page { MainPage, PatientPage, DiseasePage, TextPage };
-
 // A visit date the screen accepts: a real day of a month (the day 00 that
 // the date check lets through would be stored as a date nobody can read).
 bool isVisitDate(const QString& text)
@@ -59,7 +57,11 @@ TRecieve_Rent::TRecieve_Rent(QWidget* parent) : QWidget(parent)
     pages_->addWidget(buildPatientPage());
     pages_->addWidget(buildDiseasePage());
     pages_->addWidget(buildTextPage());
+    pages_->addWidget(buildLabPage());
+    pages_->addWidget(buildAppointmentPage());
 }
+
+int TRecieve_Rent::page() const { return pages_->currentIndex(); }
 
 QWidget* TRecieve_Rent::buildMainPage()
 {
@@ -277,8 +279,9 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnLineDelete")), &QPushButton::clicked, this, &TRecieve_Rent::deleteLine);
     connect(buttons_.value(QStringLiteral("btnLineCopy")), &QPushButton::clicked, this, [this] { openLinePicker(false); });
     connect(buttons_.value(QStringLiteral("btnLineSet")), &QPushButton::clicked, this, [this] { openLinePicker(true); });
-    for (const char* later : {"btnSearch", "btnLab", "btnAppointment", "btnCertificate", "btnReceipt", "btnFindNumber",
-                              "btnLabels"})
+    connect(buttons_.value(QStringLiteral("btnLab")), &QPushButton::clicked, this, &TRecieve_Rent::openLabPage);
+    connect(buttons_.value(QStringLiteral("btnAppointment")), &QPushButton::clicked, this, &TRecieve_Rent::openAppointmentPage);
+    for (const char* later : {"btnSearch", "btnCertificate", "btnReceipt", "btnFindNumber", "btnLabels"})
         connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
                 [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
 

@@ -58,11 +58,24 @@ public:
     void openPatientPage();
     void choosePatient(const QString& customerNo);
 
+    enum Page { MainPage, PatientPage, DiseasePage, TextPage, LabPage, AppointmentPage };
+    int page() const;
+
+    // The laboratory page and the appointment page of the visit shown.
+    void openLabPage();
+    void openAppointmentPage();
+    bool saveLab();
+    bool saveAppointment();
+
 protected:
     void showEvent(QShowEvent* e) override;
 
 private:
     QWidget* buildMainPage();
+    QWidget* buildLabPage();
+    QWidget* buildAppointmentPage();
+    void copyVisitHeading(QWidget* page);
+    void showLab();
     QWidget* buildPatientPage();
     QWidget* buildDiseasePage();
     QWidget* buildTextPage();
@@ -151,6 +164,9 @@ private:
     QTableView* diseaseGrid_;
     RowsModel* diseases_;
 
+    QString labMode_;
+    QHash<QString, QWidget*> labFields_; // LAP_NO, LAP_FOR, LAP_REM, LAP_PER_NAME
+    QHash<QString, QWidget*> appointmentFields_; // APP_DATE, APP_TIME, APP_FOR
     QLabel* textPatient_;
     QLabel* textCaption_;
     QPlainTextEdit* bigText_;

@@ -168,10 +168,8 @@ void type(RegistryScreen& s, const QString& column, const QString& text)
 // A column of the list, in the grid's order.
 QStringList listed(RegistryScreen& s, const QString& column)
 {
-    auto* proxy = qobject_cast<QIdentityProxyModel*>(s.grid()->model());
-    auto* model = qobject_cast<QSqlQueryModel*>(proxy->sourceModel());
     QStringList values;
-    for (int row = 0; row < s.rowCount(); ++row) values << model->record(row).value(column).toString();
+    for (int row = 0; row < s.rowCount(); ++row) values << s.listValue(row, column).toString();
     return values;
 }
 

@@ -5,11 +5,14 @@
 #include "app/sharedstate.h"
 #include "platform/ui/messageservice.h"
 #include "support/fixture.h"
+#include "platform/print/printpreview.h"
+#include "visit/visitprints.h"
 #include "visit/visitscreen.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -63,6 +66,9 @@ private Q_SLOTS:
     void linesInBothModes();
     void stockOnTheLinePanel();
     void deletingTheOnlyLineAndTheVisit();
+    void laboratoryPage();
+    void laboratoryPrintout();
+    void appointmentPage();
     void levelsAboveThreeCannotEditOrDelete_data();
     void levelsAboveThreeCannotEditOrDelete();
 };
@@ -272,6 +278,97 @@ void TestVisitScreen::levelsAboveThreeCannotEditOrDelete()
     w.editVisit();
     QCOMPARE(w.mode(), mayChange ? QStringLiteral("edit") : QStringLiteral("normal"));
     shared().UserLevel = 0;
+}
+
+void TestVisitScreen::laboratoryPage()
+{
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w, QStringLiteral("05/03/2550"));
+    w.openLabPage();
+    QCOMPARE(w.page(), int(TRecieve_Rent::LabPage));
+    QCOMPARE(edit(&w, "lab_CUST_NAME")->text(), QStringLiteral("สมชาย ใจดี"));
+    QVERIFY(button(&w, "btnLabAdd")->isEnabled());
+    QVERIFY(!button(&w, "btnLabEdit")->isEnabled());
+    QVERIFY(edit(&w, "ed_LAP_NO")->isReadOnly());
+    button(&w, "btnLabAdd")->click();
+    edit(&w, "ed_LAP_NO")->setText(QStringLiteral("L-001"));
+    w.findChild<QPlainTextEdit*>(QStringLiteral("te_LAP_REM"))->setPlainText(QStringLiteral("น้ำตาลในเลือด 95"));
+    button(&w, "btnLabSave")->click();
+    QVERIFY(!button(&w, "btnLabAdd")->isEnabled());
+    QVERIFY(button(&w, "btnLabEdit")->isEnabled());
+    QCOMPARE(scalar(f.db(), QStringLiteral("select LAP_NO || '|' || LAP_DATE || '|' || LAP_REM from lap where serv_no = 'SV011000001'")).toString(),
+             QStringLiteral("L-001|05/03/2550|น้ำตาลในเลือด 95"));
+    button(&w, "btnLabEdit")->click();
+    edit(&w, "ed_LAP_NO")->setText(QStringLiteral("L-002"));
+    button(&w, "btnLabSave")->click();
+    QCOMPARE(scalar(f.db(), QStringLiteral("select count(*) || LAP_NO from lap")).toString(), QStringLiteral("1L-002"));
+    button(&w, "btnLabBack")->click();
+    QCOMPARE(w.page(), int(TRecieve_Rent::MainPage));
+}
+
+void TestVisitScreen::laboratoryPrintout()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "insert into service (SERV_NO, CUST_NO, CUST_NAME, MAKER_NAME) values ('SV011000001', '000001', 'x', 'นพ. ใจดี'),"
+                   " ('SV011000002', '', 'ผู้ป่วยที่ถูกลบ', '')");
+    FIXTURE_SQL(f, "insert into lap (SERV_NO, LAP_NO, LAP_FOR, LAP_REM, LAP_PER_NAME) values"
+                   " ('SV011000001', 'L-7', 'ตรวจเลือด', 'ปกติ', 'นักเทคนิค')");
+    QString error;
+    const auto doc = LabResultDocument(f.db(), QStringLiteral("SV011000001"), &error);
+    QVERIFY2(doc, qPrintable(error));
+    QCOMPARE(doc->pages.size(), 1);
+    const DocumentPage& page = doc->pages.first();
+    // Positions from the top-left of the paper: 9.9 mm margins.
+    struct Expect { const char* text; double x, y; };
+    for (const Expect& e : {Expect{"เลขที่แลบ", 117.8, 24.5}, Expect{"L-7", 136.1, 24.7}, Expect{"สมชาย ใจดี", 45.4, 37.7},
+                            Expect{"SV011000001", 45.4, 47.2}, Expect{"นพ. ใจดี", 136.1, 47.7}, Expect{"ปกติ", 45.1, 76.6}}) {
+        const PageItem* item = page.findText(QString::fromUtf8(e.text));
+        QVERIFY2(item, e.text);
+        QVERIFY2(qAbs(item->rect.x() - e.x) < 0.01 && qAbs(item->rect.y() - e.y) < 0.01,
+                 qPrintable(QStringLiteral("%1 at %2, %3").arg(QString::fromUtf8(e.text)).arg(item->rect.x()).arg(item->rect.y())));
+    }
+    // Without a laboratory row the frame prints with empty fields; a
+    // deleted patient prints with the name the visit kept.
+    const auto empty = LabResultDocument(f.db(), QStringLiteral("SV011000002"), &error);
+    QVERIFY(empty && empty->pages.first().findText(QStringLiteral("ผู้ป่วยที่ถูกลบ")));
+    QVERIFY(empty->pages.first().findText(QStringLiteral("ผู้ตรวจ")));
+    QVERIFY(!LabResultDocument(f.db(), QStringLiteral("SV019999999"), &error));
+}
+
+void TestVisitScreen::appointmentPage()
+{
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w);
+    newVisit(w);
+    w.openAppointmentPage();
+    QVERIFY(edit(&w, "ed_APP_DATE")->isReadOnly());
+    button(&w, "btnAppEdit")->click();
+    edit(&w, "ed_APP_DATE")->setText(QStringLiteral("20/03/2550"));
+    edit(&w, "ed_APP_TIME")->setText(QStringLiteral("10:30"));
+    w.findChild<QPlainTextEdit*>(QStringLiteral("te_APP_FOR"))->setPlainText(QStringLiteral("ตรวจซ้ำ"));
+    button(&w, "btnAppSave")->click();
+    QCOMPARE(w.page(), int(TRecieve_Rent::MainPage));
+    QCOMPARE(scalar(f.db(), QStringLiteral("select group_concat(SERV_NO || '=' || APP_DATE || ' ' || APP_TIME || ' ' || APP_FOR, ';')"
+                                           " from service where APP_FOR <> ''")).toString(),
+             QStringLiteral("SV011000002=20/03/2550 10:30 ตรวจซ้ำ"));
+    // Back without saving writes nothing.
+    w.openAppointmentPage();
+    button(&w, "btnAppEdit")->click();
+    edit(&w, "ed_APP_DATE")->clear();
+    button(&w, "btnAppBack")->click();
+    QCOMPARE(scalar(f.db(), QStringLiteral("select APP_DATE from service where serv_no = 'SV011000002'")).toString(),
+             QStringLiteral("20/03/2550"));
 }
 
 QTEST_MAIN(TestVisitScreen)

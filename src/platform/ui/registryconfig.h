@@ -10,6 +10,12 @@
 //   :po<key>      the key the row had when Edit was pressed (a code that may change)
 //   :p<column>    the field of that column (on delete: the current row's value)
 // Every parameter of the duplicate check is the key field's text as typed.
+//
+// A list that can grow big (the patients) is read by key: first the keys of
+// the list in its order (listKeysSql), then the rows of the part that is
+// looked at, a window of keys at a time (listRowsSql, with :pfirst and :plast
+// the first and last key of the window). Each statement is read to its end at
+// once, so no read lock is left with other workstations while the user works.
 
 #include "data/connection.h"
 
@@ -37,6 +43,8 @@ struct RegistryField {
     Kind kind = Kind::Line;
     int maxLength = 0; // 0: the declared width of the column
     QString hint{};    // a note beside the field, such as "( 1 หลัก )"
+    QString toolTip{};
+    bool noteBelow = false; // a read-only label under the field (objectName "note_" + column) for a hook to fill
     bool hidden = false; // not shown and not editable, still read and written
 
     QStringList items{};    // Combo: the entries
@@ -72,6 +80,10 @@ struct RegistrySearch {
     QString label{}; // the label of the search text for this entry
     QString column{};
     Match match = Match::Prefix;
+    // A list read by key finds the row of a column other than the key with
+    // this statement: :ptext is the search text, the first column of the
+    // first row the key found.
+    QString sql{};
 };
 
 // Where the cursor goes after a command.
@@ -92,8 +104,12 @@ struct RegistryConfig {
     QList<RegistryField> fields{};
     QList<RegistryColumn> columns{}; // grid columns; empty: every column of the list
     bool rowSelection = false;
+    bool listGrid = true;      // false: the list is seen in the search panel only
+    bool placeTopLeft = false; // the window moves to the top left of the frame when it first shows
 
     QString listSql{}; // with a sort choice: without its order
+    QString listKeysSql{}; // set: the list is read by key (see above); listSql is not used
+    QString listRowsSql{};
     QString sortLabel{};
     QList<RegistrySort> sorts{};
     int sortPreset = 0;
@@ -138,6 +154,7 @@ struct RegistryConfig {
 
     // Hooks.
     std::function<void(RegistryScreen&)> setup{};      // at the end of construction
+    std::function<void(RegistryScreen&)> onFirstShow{}; // the list has been read for the first time
     std::function<void(RegistryScreen&)> onRowShown{}; // the current row changed while browsing
     std::function<void(RegistryScreen&)> onAdd{};      // Add has emptied the fields and put the defaults in
     std::function<bool(RegistryScreen&)> check{};      // the registry's own save checks; false stays

@@ -20,11 +20,197 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
+#include <QMdiSubWindow>
+#include <QAbstractTableModel>
 #include <QSqlRecord>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+// The list of a registry, read to its end at once: either every row, or the
+// keys in the list's order with the rows read later a window of keys at a
+// time. No statement stays open between reads.
+class RegistryList : public QAbstractTableModel {
+public:
+    static constexpr int Window = 200;
+
+    explicit RegistryList(QObject* parent) : QAbstractTableModel(parent) {}
+
+    bool readAll(const Connection& db, const QString& sql, const QString& keyColumn, QString* error)
+    {
+        beginResetModel();
+        clearRows();
+        QSqlQuery q(db.db());
+        q.setForwardOnly(true);
+        const bool ok = q.exec(sql);
+        if (ok) {
+            header_ = q.record();
+            const int n = header_.count();
+            while (q.next()) {
+                QVariantList values;
+                values.reserve(n);
+                for (int i = 0; i < n; ++i) values << q.value(i);
+                rows_ << values;
+            }
+        } else if (error) {
+            *error = q.lastError().text();
+        }
+        q.finish();
+        keyIndex_ = header_.indexOf(keyColumn);
+        endResetModel();
+        return ok;
+    }
+
+    bool readKeys(const Connection& db, const QString& keysSql, const QString& rowsSql, const QString& keyColumn,
+                  QString* error)
+    {
+        beginResetModel();
+        clearRows();
+        keyed_ = true;
+        db_ = &db;
+        rowsSql_ = rowsSql;
+        QSqlQuery q(db.db());
+        q.setForwardOnly(true);
+        bool ok = q.exec(keysSql);
+        if (ok)
+            while (q.next()) keys_ << q.value(0).toString();
+        else if (error)
+            *error = q.lastError().text();
+        q.finish();
+        // The columns come with the first window (an empty one for an empty list).
+        if (ok) ok = readWindow(0, &header_, error);
+        keyIndex_ = header_.indexOf(keyColumn);
+        endResetModel();
+        return ok;
+    }
+
+    void clear()
+    {
+        beginResetModel();
+        clearRows();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        if (parent.isValid()) return 0;
+        return int(keyed_ ? keys_.size() : rows_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : header_.count(); }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+        return value(index.row(), index.column());
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return header_.fieldName(section);
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    const QSqlRecord& record() const { return header_; }
+
+    QSqlRecord record(int row) const
+    {
+        QSqlRecord r = header_;
+        const QVariantList& values = rowValues(row);
+        for (int i = 0; i < values.size() && i < r.count(); ++i) r.setValue(i, values.at(i));
+        return r;
+    }
+
+    QVariant value(int row, int column) const
+    {
+        if (keyed_ && column == keyIndex_ && row >= 0 && row < keys_.size()) return keys_.at(row);
+        return rowValues(row).value(column);
+    }
+
+    // The first row whose column satisfies match; the keys of a keyed list
+    // are looked at without reading rows.
+    int find(const QString& column, const std::function<bool(const QString&)>& match) const
+    {
+        const int index = header_.indexOf(column);
+        if (index < 0) return -1;
+        const int count = rowCount();
+        for (int row = 0; row < count; ++row) {
+            if (keyed_ && index != keyIndex_) return -1; // the registry's statement finds other columns
+            if (match(value(row, index).toString())) return row;
+        }
+        return -1;
+    }
+
+    bool isKeyed() const { return keyed_; }
+
+private:
+    void clearRows()
+    {
+        rows_.clear();
+        keys_.clear();
+        windows_.clear();
+        keyed_ = false;
+    }
+
+    const QVariantList& rowValues(int row) const
+    {
+        static const QVariantList none;
+        if (row < 0 || row >= rowCount()) return none;
+        if (!keyed_) return rows_.at(row);
+        const int w = row / Window;
+        if (!windows_.contains(w)) {
+            if (windows_.size() >= 16) windows_.clear(); // keep a few windows around what is looked at
+            if (!readWindow(w, nullptr, nullptr)) return none;
+        }
+        return windows_[w].at(row - w * Window);
+    }
+
+    // Reads the rows of the keys of window w, placing each by its key: a row
+    // added by another workstation since the keys were read is left out, a
+    // row deleted since shows blank.
+    bool readWindow(int w, QSqlRecord* header, QString* error) const
+    {
+        const qsizetype from = qsizetype(w) * Window;
+        const qsizetype to = qMin(keys_.size(), from + Window); // exclusive
+        QSqlQuery q(db_->db());
+        q.setForwardOnly(true);
+        bool ok = q.prepare(rowsSql_);
+        if (ok) {
+            q.bindValue(QStringLiteral(":pfirst"), from < to ? keys_.at(from) : QString());
+            q.bindValue(QStringLiteral(":plast"), from < to ? keys_.at(to - 1) : QString());
+            ok = q.exec();
+        }
+        if (!ok) {
+            if (error) *error = q.lastError().text();
+            qWarning("RegistryList: %s", qPrintable(q.lastError().text()));
+            return false;
+        }
+        const QSqlRecord r = q.record();
+        if (header) *header = r;
+        const int keyIndex = r.indexOf(header_.isEmpty() ? r.fieldName(0) : header_.fieldName(keyIndex_));
+        QHash<QString, QVariantList> found;
+        while (q.next()) {
+            QVariantList values;
+            values.reserve(r.count());
+            for (int i = 0; i < r.count(); ++i) values << q.value(i);
+            found.insert(q.value(keyIndex < 0 ? 0 : keyIndex).toString(), values);
+        }
+        q.finish();
+        QList<QVariantList> rows;
+        rows.reserve(to - from);
+        for (qsizetype i = from; i < to; ++i) rows << found.value(keys_.at(i));
+        if (from < to) windows_.insert(w, rows);
+        return true;
+    }
+
+    QSqlRecord header_;
+    int keyIndex_ = -1;
+    QList<QVariantList> rows_;  // every row, when the list is not keyed
+    bool keyed_ = false;
+    const Connection* db_ = nullptr;
+    QString rowsSql_;
+    QStringList keys_;          // the keys in the list's order
+    mutable QHash<int, QList<QVariantList>> windows_;
+};
 
 namespace {
 
@@ -35,7 +221,7 @@ const QString Editing = QStringLiteral("edit");
 // The list as one grid shows it: its own column titles and alignments.
 class ColumnsModel : public QIdentityProxyModel {
 public:
-    ColumnsModel(QSqlQueryModel* source, QList<RegistryColumn> columns, QObject* parent)
+    ColumnsModel(RegistryList* source, QList<RegistryColumn> columns, QObject* parent)
         : QIdentityProxyModel(parent), columns_(std::move(columns))
     {
         setSourceModel(source);
@@ -60,7 +246,7 @@ public:
 private:
     const RegistryColumn* column(int section) const
     {
-        const QString name = static_cast<QSqlQueryModel*>(sourceModel())->record().fieldName(section);
+        const QString name = static_cast<RegistryList*>(sourceModel())->record().fieldName(section);
         for (const RegistryColumn& c : columns_)
             if (c.column.compare(name, Qt::CaseInsensitive) == 0) return &c;
         return nullptr;
@@ -124,11 +310,13 @@ RegistryScreen::RegistryScreen(RegistryConfig config, QWidget* parent)
     setObjectName(config_.objectName);
     setWindowTitle(config_.title);
 
-    model_ = new QSqlQueryModel(this);
+    model_ = new RegistryList(this);
     auto* top = new QVBoxLayout(this);
 
     grid_ = makeGrid(this, "grid", new ColumnsModel(model_, config_.columns, this), config_.rowSelection);
     top->addWidget(grid_, 1);
+    grid_->setVisible(config_.listGrid);
+    pages_ = top;
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { if (!moving_) currentRowChanged(); });
 
@@ -162,8 +350,7 @@ RegistryScreen::RegistryScreen(RegistryConfig config, QWidget* parent)
         searchPanel_ = new QWidget(this);
         searchPanel_->setObjectName(QStringLiteral("searchPanel"));
         buildSearchPanel(searchPanel_);
-        searchPanel_->hide();
-        top->addWidget(searchPanel_, 1);
+        addPage(searchPanel_);
     }
 
     auto* buttons = new QHBoxLayout;
@@ -183,7 +370,7 @@ RegistryScreen::RegistryScreen(RegistryConfig config, QWidget* parent)
     command("btnFirst", QStringLiteral("|<"), false, [this] { moveTo(RegistryRow::First); });
     command("btnPrior", QStringLiteral("<"), false, [this] { if (currentRow() > 0) setCurrentRow(currentRow() - 1); });
     command("btnNext", QStringLiteral(">"), false, [this] {
-        if (currentRow() + 1 < model_->rowCount()) setCurrentRow(currentRow() + 1);
+        if (currentRow() + 1 < rowCount()) setCurrentRow(currentRow() + 1);
     });
     command("btnLast", QStringLiteral(">|"), false, [this] { moveTo(RegistryRow::Last); });
     command("btnCancel", QStringLiteral("&ยกเลิก"), true, [this] { cancel(); });
@@ -216,6 +403,7 @@ RegistryScreen::~RegistryScreen()
 void RegistryScreen::buildFields(QWidget* area)
 {
     auto* grid = new QGridLayout(area);
+    fieldsGrid_ = grid;
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
     for (const RegistryField& def : config_.fields) {
@@ -241,6 +429,7 @@ void RegistryScreen::buildFields(QWidget* area)
             break;
         }
         w->setObjectName(name);
+        if (!def.toolTip.isEmpty()) w->setToolTip(def.toolTip);
         auto* label = new QLabel(def.label, area);
         label->setObjectName(QStringLiteral("lbl_") + def.column);
         fieldIndex_.insert(def.column.toUpper(), int(fields_.size()));
@@ -264,7 +453,13 @@ void RegistryScreen::buildFields(QWidget* area)
         }
         beside->addStretch();
         grid->addLayout(beside, row, 2);
+        fields_.last().beside = beside;
         ++row;
+        if (def.noteBelow) {
+            auto* note = new QLabel(area);
+            note->setObjectName(QStringLiteral("note_") + def.column);
+            grid->addWidget(note, row++, 1);
+        }
     }
     grid->setColumnStretch(1, 1);
 }
@@ -307,6 +502,12 @@ void RegistryScreen::buildSearchPanel(QWidget* panel)
     layout->addWidget(searchGrid_, 1);
 }
 
+void RegistryScreen::enableWith(QWidget* w, bool whileEditing)
+{
+    (whileEditing ? editingWidgets_ : browseWidgets_) << w;
+    applyState();
+}
+
 QPushButton* RegistryScreen::addButton(const char* objectName, const QString& caption, bool whileEditing)
 {
     QPushButton* b = makeButton(this, objectName, caption);
@@ -323,10 +524,12 @@ QPushButton* RegistryScreen::addButton(const char* objectName, const QString& ca
 void RegistryScreen::applyState()
 {
     const bool editing = mode_ != Normal;
-    const bool browsing = !editing && !searchOpen_;
+    const bool browsing = !editing && !openPage_;
     for (QPushButton* b : browseButtons_) b->setEnabled(browsing);
-    for (QPushButton* b : editingButtons_) b->setEnabled(editing);
-    saveButton_->setEnabled(editing && !saveBlocked_);
+    for (QPushButton* b : editingButtons_) b->setEnabled(editing && !openPage_);
+    saveButton_->setEnabled(editing && !saveBlocked_ && !openPage_);
+    for (QWidget* w : browseWidgets_) w->setEnabled(browsing);
+    for (QWidget* w : editingWidgets_) w->setEnabled(editing && !openPage_);
     grid_->setEnabled(browsing);
     if (sortBox_) sortBox_->setEnabled(browsing);
     setFieldsReadOnly(!editing);
@@ -348,8 +551,11 @@ void RegistryScreen::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     if (activated_) return;
     activated_ = true;
+    if (config_.placeTopLeft)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->move(0, 0);
     reread();
     moveTo(config_.atOpen);
+    if (config_.onFirstShow) config_.onFirstShow(*this);
 }
 
 // --- the list -------------------------------------------------------------
@@ -358,27 +564,19 @@ void RegistryScreen::reread()
 {
     QString sql = config_.listSql;
     if (!config_.sorts.isEmpty()) sql += QLatin1Char(' ') + config_.sorts.at(sortIndex_).orderBy;
-    model_->setQuery(sql, db_.db());
-    if (model_->lastError().isValid()) messages().error(model_->lastError().text());
+    QString error;
+    const bool ok = config_.listKeysSql.isEmpty()
+                        ? model_->readAll(db_, sql, config_.key, &error)
+                        : model_->readKeys(db_, config_.listKeysSql, config_.listRowsSql, config_.key, &error);
+    if (!ok) messages().error(error);
     // The whole list is read at once: a statement left half read would hold
     // the database's read lock, and other workstations could not save.
-    fetchAll();
     showColumns(grid_, model_->record(), config_.columns);
     if (searchGrid_) showColumns(searchGrid_, model_->record(), config_.searchColumns);
 }
 
-void RegistryScreen::fetchAll() const
-{
-    while (model_->canFetchMore()) {
-        const int before = model_->rowCount();
-        model_->fetchMore();
-        if (model_->rowCount() == before) break; // no query yet, or its end
-    }
-}
-
 int RegistryScreen::rowCount() const
 {
-    fetchAll();
     return model_->rowCount();
 }
 
@@ -406,6 +604,11 @@ QSqlRecord RegistryScreen::currentRecord() const
 }
 
 QVariant RegistryScreen::rowValue(const QString& column) const { return currentRecord().value(column); }
+
+QVariant RegistryScreen::listValue(int row, const QString& column) const
+{
+    return model_->value(row, model_->record().indexOf(column));
+}
 
 void RegistryScreen::currentRowChanged()
 {
@@ -445,10 +648,7 @@ void RegistryScreen::moveTo(RegistryRow where, const QVariant& key)
 int RegistryScreen::rowOfKey(const QVariant& key) const
 {
     const QString text = key.toString();
-    const int count = rowCount();
-    for (int row = 0; row < count; ++row)
-        if (model_->record(row).value(config_.key).toString().compare(text, Qt::CaseInsensitive) == 0) return row;
-    return -1;
+    return model_->find(config_.key, [&](const QString& v) { return v.compare(text, Qt::CaseInsensitive) == 0; });
 }
 
 // --- the fields -----------------------------------------------------------
@@ -502,6 +702,12 @@ void RegistryScreen::emptyField(const FieldWidgets& f)
         setValue(f.def->column, QString());
 }
 
+QHBoxLayout* RegistryScreen::besideField(const QString& column) const
+{
+    const auto it = fieldIndex_.constFind(column.toUpper());
+    return it == fieldIndex_.constEnd() ? nullptr : fields_.at(*it).beside;
+}
+
 void RegistryScreen::focusField(const QString& column)
 {
     if (QWidget* w = field(column)) w->setFocus(Qt::OtherFocusReason);
@@ -520,7 +726,7 @@ void RegistryScreen::focusFirstField()
 
 void RegistryScreen::add()
 {
-    if (mode_ != Normal || searchOpen_) return;
+    if (mode_ != Normal || openPage_) return;
     rememberedRow_ = currentRow();
     rememberedKey_ = QVariant();
     mode_ = Adding;
@@ -537,7 +743,7 @@ void RegistryScreen::add()
 
 void RegistryScreen::edit()
 {
-    if (mode_ != Normal || searchOpen_ || currentRow() < 0) return;
+    if (mode_ != Normal || openPage_ || currentRow() < 0) return;
     rememberedRow_ = currentRow();
     rememberedKey_ = rowValue(config_.key);
     showCurrentRow();
@@ -599,7 +805,7 @@ void RegistryScreen::cancel()
 
 void RegistryScreen::remove()
 {
-    if (mode_ != Normal || searchOpen_ || currentRow() < 0) return;
+    if (mode_ != Normal || openPage_ || currentRow() < 0) return;
     if (!messages().question(QStringLiteral("ต้องการลบข้อมูลนี้ ?"))) return;
     QSqlQuery q = db_.query(config_.deleteSql);
     if (!bindAll(q, config_.deleteSql, true) || !q.exec()) {
@@ -692,11 +898,8 @@ void RegistryScreen::checkDuplicate()
 
 void RegistryScreen::openSearch()
 {
-    if (!searchPanel_ || mode_ != Normal) return;
-    searchOpen_ = true;
-    applyState();
-    fieldsArea_->hide();
-    searchPanel_->show();
+    if (!searchPanel_ || mode_ != Normal || openPage_) return;
+    openPage(searchPanel_);
     searchBy_->button(config_.searchPreset)->setChecked(true);
     searchText_->clear();
     chooseSearch(config_.searchPreset);
@@ -711,32 +914,66 @@ void RegistryScreen::chooseSearch(int index)
 void RegistryScreen::locate(const QString& text)
 {
     const RegistrySearch& by = config_.search.at(qMax(0, searchBy_->checkedId()));
-    const int count = rowCount();
-    for (int row = 0; row < count; ++row) {
-        const QString v = model_->record(row).value(by.column).toString();
-        const bool match = by.match == RegistrySearch::Match::WholeIgnoringCase
-                               ? v.compare(text, Qt::CaseInsensitive) == 0
-                               : v.startsWith(text, Qt::CaseSensitive);
-        if (match) {
-            setCurrentRow(row);
-            return;
-        }
+    int row = -1;
+    if (!by.sql.isEmpty()) {
+        QSqlQuery q = db_.query(by.sql);
+        for (const QString& name : placeholders(by.sql)) q.bindValue(QLatin1Char(':') + name, text);
+        QVariant key;
+        if (q.exec() && q.next()) key = q.value(0);
+        else if (q.lastError().isValid()) messages().error(q.lastError().text());
+        q.finish();
+        if (key.isValid()) row = rowOfKey(key);
+    } else {
+        row = model_->find(by.column, [&](const QString& v) {
+            return by.match == RegistrySearch::Match::WholeIgnoringCase ? v.compare(text, Qt::CaseInsensitive) == 0
+                                                                        : v.startsWith(text, Qt::CaseSensitive);
+        });
     }
+    if (row >= 0) setCurrentRow(row);
 }
 
 void RegistryScreen::searchClicked(int row)
 {
     setCurrentRow(row);
     const RegistrySearch& by = config_.search.at(qMax(0, searchBy_->checkedId()));
-    searchText_->setText(model_->record(row).value(by.column).toString());
+    searchText_->setText(listValue(row, by.column).toString());
     if (config_.searchClickCloses) closeSearch();
 }
 
 void RegistryScreen::closeSearch()
 {
-    if (!searchOpen_) return;
-    searchOpen_ = false;
-    searchPanel_->hide();
+    if (openPage_ == searchPanel_) closePage();
+}
+
+// --- pages ----------------------------------------------------------------
+
+void RegistryScreen::addPage(QWidget* page)
+{
+    page->setParent(this);
+    page->hide();
+    pages_->insertWidget(pages_->indexOf(fieldsArea_) + 1, page, 1);
+}
+
+void RegistryScreen::openPage(QWidget* page)
+{
+    if (openPage_) openPage_->hide();
+    openPage_ = page;
+    fieldsArea_->hide();
+    page->show();
+    applyState();
+}
+
+void RegistryScreen::closePage()
+{
+    if (!openPage_) return;
+    openPage_->hide();
+    openPage_ = nullptr;
     fieldsArea_->show();
     applyState();
+}
+
+void RegistryScreen::addBesideFields(QWidget* w)
+{
+    w->setParent(fieldsArea_);
+    fieldsGrid_->addWidget(w, 0, 3, qMax(1, fieldsGrid_->rowCount()), 1, Qt::AlignTop);
 }

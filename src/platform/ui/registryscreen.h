@@ -16,12 +16,13 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSqlQueryModel;
 class QSqlRecord;
 class QTableView;
+class RegistryList;
 
 class RegistryScreen : public QWidget {
     Q_OBJECT
@@ -40,16 +41,34 @@ public:
     void setCurrentRow(int row);
     QSqlRecord currentRecord() const;
     QVariant rowValue(const QString& column) const; // of the current row
+    QVariant listValue(int row, const QString& column) const;
+    int rowOfKey(const QVariant& key) const;        // the key column equals key, letter case aside; -1 none
 
     // The edit fields, by column.
     QWidget* field(const QString& column) const;
     QVariant value(const QString& column) const;
     void setValue(const QString& column, const QVariant& value);
     QWidget* fieldsArea() const { return fieldsArea_; }
+    // A widget of the registry's own to the right of the fields.
+    void addBesideFields(QWidget* w);
+
+    // Further pages of the window (pictures, a zoom). An open page takes the
+    // place of the fields and disables every command until it is closed;
+    // the search panel is such a page.
+    void addPage(QWidget* page);
+    void openPage(QWidget* page);
+    void closePage();
+    QWidget* openedPage() const { return openPage_; }
+    // The row beside a shown field (its hint, the "?" button), where a
+    // registry may put widgets of its own; nullptr for a hidden field.
+    QHBoxLayout* besideField(const QString& column) const;
 
     // A further command button. It is enabled while browsing, or, with
     // whileEditing, while adding or editing.
     QPushButton* addButton(const char* objectName, const QString& caption, bool whileEditing = false);
+    // A widget of the registry's own enabled as the commands are: while
+    // browsing, or, with whileEditing, while adding or editing.
+    void enableWith(QWidget* w, bool whileEditing);
 
     // The commands the buttons run.
     void add();
@@ -69,6 +88,7 @@ private:
         const RegistryField* def;
         QWidget* widget;
         QLabel* label;
+        QHBoxLayout* beside = nullptr;
     };
 
     void buildFields(QWidget* area);
@@ -80,8 +100,6 @@ private:
     void currentRowChanged();
     void reread();
     void moveTo(RegistryRow where, const QVariant& key = {});
-    int rowOfKey(const QVariant& key) const;
-    void fetchAll() const;
     bool bindAll(QSqlQuery& q, const QString& sql, bool fromRow) const;
     QVariant parameter(const QString& name, bool fromRow, bool* ok) const;
     void checkDuplicate();
@@ -97,21 +115,25 @@ private:
     QString mode_ = QStringLiteral("normal");
     bool activated_ = false;
     bool saveBlocked_ = false; // a duplicate key was left while adding
-    bool searchOpen_ = false;
+    QWidget* openPage_ = nullptr;
     bool moving_ = false;
     int rememberedRow_ = -1;
     QVariant rememberedKey_;
     int sortIndex_ = 0;
 
-    QSqlQueryModel* model_ = nullptr;
+    RegistryList* model_ = nullptr;
     QTableView* grid_ = nullptr;
     QWidget* fieldsArea_ = nullptr;
+    class QGridLayout* fieldsGrid_ = nullptr;
+    class QVBoxLayout* pages_ = nullptr;
     QList<FieldWidgets> fields_;
     QHash<QString, int> fieldIndex_; // upper-case column -> fields_
     QWidget* keyField_ = nullptr;
 
     QList<QPushButton*> browseButtons_;  // enabled while browsing
     QList<QPushButton*> editingButtons_; // enabled while adding or editing
+    QList<QWidget*> browseWidgets_;
+    QList<QWidget*> editingWidgets_;
     QPushButton* saveButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QGroupBox* sortBox_ = nullptr;
