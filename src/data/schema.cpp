@@ -152,7 +152,8 @@ QList<TableDef> declareTables()
           T("WARN_TERM", 10), T("WARN_DATE", 10), T("APP_DATE", 10), T("APP_TIME", 5), T("APP_FOR", 100),
           T("SPR_NO", 13), T("TYPE_BUSINESS", 1), S("FG_OK"), T("FG_BILL", 20)
          },
-         {index({"CUST_NO"}), index({"PBILL"}), index({"MAKER_NO"}), dateKeyIndex("SERV_DATE"), dateKeyIndex("APP_DATE")}},
+         {index({"CUST_NO"}), index({"PBILL"}), index({"MAKER_NO"}), index({"CUST_CARD", "SERV_NO"}),
+          index({"CUST_NAME", "SERV_NO"}), dateKeyIndex("SERV_DATE"), dateKeyIndex("APP_DATE")}},
         {"service1", "AUTO", false,
          visitLine,
          {index({"SERV_NO"}), index({"SPR_NO", "STK_POST", "QTY"})}},

@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,46 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QTableView* grid(QWidget* parent, const char* name, QAbstractItemModel* model)
-{
-    auto* g = new QTableView(parent);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setModel(model);
-    g->setSelectionBehavior(QAbstractItemView::SelectRows);
-    g->setSelectionMode(QAbstractItemView::SingleSelection);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    g->horizontalHeader()->setStretchLastSection(true);
-    g->verticalHeader()->setDefaultSectionSize(22);
-    g->verticalHeader()->hide();
-    return g;
-}
-
-int rowOf(const QTableView* g) { return g->currentIndex().isValid() ? g->currentIndex().row() : -1; }
-
-void goToRow(QTableView* g, int row)
-{
-    if (row < 0 || row >= g->model()->rowCount()) return;
-    g->setCurrentIndex(g->model()->index(row, 0));
-    g->scrollTo(g->currentIndex());
-}
-
-// Enter or Return on a widget runs the action.
-class OnEnter : public QObject {
-public:
-    OnEnter(QWidget* w, std::function<void()> action) : QObject(w), action_(std::move(action)) { w->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* e) override
-    {
-        if (e->type() != QEvent::KeyPress) return false;
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-        action_();
-        return true;
-    }
-
-private:
-    std::function<void()> action_;
-};
 
 // The customer list columns and their orders, by search choice.
 const char* const patientOrder[] = {"cust_no", "cust_name", "cust_name", "cust_card"};
@@ -109,28 +68,28 @@ QWidget* TRecieve_Rent::buildPatientPage()
     layout->addLayout(searchRow);
     auto* grids = new QHBoxLayout;
     patients_ = new RowsModel({QStringLiteral("รหัสลูกค้า"), QStringLiteral("ชื่อลูกค้า"), QStringLiteral("เลขประจำตัวประชาชน")}, this);
-    patientGrid_ = grid(page, "gridPatients", patients_);
+    patientGrid_ = makeListView(page, "gridPatients", patients_);
     names_ = new RowsModel({QStringLiteral("ชื่อ - สกุล")}, this);
-    nameGrid_ = grid(page, "gridNames", names_);
+    nameGrid_ = makeListView(page, "gridNames", names_);
     grids->addWidget(patientGrid_, 3);
     grids->addWidget(nameGrid_, 2);
     layout->addLayout(grids, 1);
 
-    new OnEnter(search, [this] { patientEnter(); });
+    onEnter(search, [this] { patientEnter(); });
     auto copyChosen = [this] {
         const int choice = int(std::find_if(patientBy_.cbegin(), patientBy_.cend(), [](QRadioButton* r) { return r->isChecked(); }) -
                                patientBy_.cbegin());
-        edits_.value(QStringLiteral("edPatientSearch"))->setText(patients_->text(rowOf(patientGrid_), patientColumn[qBound(0, choice, 3)]));
+        edits_.value(QStringLiteral("edPatientSearch"))->setText(patients_->text(currentRowOf(patientGrid_), patientColumn[qBound(0, choice, 3)]));
     };
     connect(patientGrid_, &QTableView::clicked, this, copyChosen);
-    new OnEnter(patientGrid_, copyChosen);
+    onEnter(patientGrid_, copyChosen);
     auto pickName = [this](bool focusOk) {
-        const int row = patients_->findIgnoringCase(1, names_->text(rowOf(nameGrid_), 0));
+        const int row = patients_->findIgnoringCase(1, names_->text(currentRowOf(nameGrid_), 0));
         goToRow(patientGrid_, row);
         if (focusOk) findChild<QPushButton*>(QStringLiteral("btnPatientOk"))->setFocus();
     };
     connect(nameGrid_, &QTableView::clicked, this, [pickName] { pickName(false); });
-    new OnEnter(nameGrid_, [pickName] { pickName(true); });
+    onEnter(nameGrid_, [pickName] { pickName(true); });
     connect(ok, &QPushButton::clicked, this, &TRecieve_Rent::patientOk);
     connect(cancel, &QPushButton::clicked, this, &TRecieve_Rent::patientCancel);
     return page;
@@ -192,7 +151,7 @@ void TRecieve_Rent::choosePatient(const QString& customerNo)
 
 void TRecieve_Rent::patientOk()
 {
-    const QString number = patients_->text(rowOf(patientGrid_), 0);
+    const QString number = patients_->text(currentRowOf(patientGrid_), 0);
     pages_->setCurrentIndex(MainPage);
     const auto row = number.isEmpty() ? std::nullopt
                                       : readRow(db_, QStringLiteral(" select * from customer  where cust_no =:p_cust_no "),
@@ -230,13 +189,13 @@ QWidget* TRecieve_Rent::buildDiseasePage()
     row->addWidget(back);
     layout->addLayout(row);
     diseases_ = new RowsModel({QStringLiteral("โรค"), QStringLiteral("กลุ่มโรค")}, this);
-    diseaseGrid_ = grid(page, "gridDiseases", diseases_);
+    diseaseGrid_ = makeListView(page, "gridDiseases", diseases_);
     layout->addWidget(diseaseGrid_, 1);
-    new OnEnter(search, [this] { diseaseEnter(); });
+    onEnter(search, [this] { diseaseEnter(); });
     connect(ok, &QPushButton::clicked, this, [this] { goToRow(diseaseGrid_, diseases_->findPrefix(0, edits_.value(QStringLiteral("edDiseaseSearch"))->text())); });
-    auto showChosen = [this] { edits_.value(QStringLiteral("edDiseaseSearch"))->setText(diseases_->text(rowOf(diseaseGrid_), 0)); };
+    auto showChosen = [this] { edits_.value(QStringLiteral("edDiseaseSearch"))->setText(diseases_->text(currentRowOf(diseaseGrid_), 0)); };
     connect(diseaseGrid_, &QTableView::clicked, this, showChosen);
-    new OnEnter(diseaseGrid_, [this, showChosen, back] {
+    onEnter(diseaseGrid_, [this, showChosen, back] {
         showChosen();
         back->setFocus();
     });
@@ -265,7 +224,7 @@ void TRecieve_Rent::diseaseEnter()
 
 void TRecieve_Rent::diseaseBack()
 {
-    const int row = rowOf(diseaseGrid_);
+    const int row = currentRowOf(diseaseGrid_);
     if (row >= 0) {
         edits_.value(QStringLiteral("ed_SICKNESS"))->setText(diseases_->text(row, 0));
         edits_.value(QStringLiteral("ed_SICK_GROUP"))->setText(diseases_->text(row, 1));
@@ -326,7 +285,7 @@ QGroupBox* TRecieve_Rent::buildLinePanel(QWidget* parent)
     QLineEdit* search = makeLineEdit(panel, "edItemSearch", 15);
     edits_.insert(QStringLiteral("edItemSearch"), search);
     items_ = new RowsModel({QStringLiteral("รหัสยา"), QStringLiteral("ชื่อยา / เวชภัณฑ์")}, this);
-    itemList_ = grid(panel, "gridItems", items_);
+    itemList_ = makeListView(panel, "gridItems", items_);
     itemList_->setMinimumHeight(120);
     allergyWarning_ = new QLabel(panel);
     allergyWarning_->setObjectName(QStringLiteral("lblAllergy"));
@@ -369,9 +328,9 @@ QGroupBox* TRecieve_Rent::buildLinePanel(QWidget* parent)
     layout->addWidget(done, 4, 7);
 
     chainEnter({qty, price, rate, disc}, save);
-    new OnEnter(search, [this] { pickItem(true); });
+    onEnter(search, [this] { pickItem(true); });
     connect(itemList_, &QTableView::clicked, this, [this] { pickItem(false); });
-    new OnEnter(itemList_, [this] { pickItem(false); });
+    onEnter(itemList_, [this] { pickItem(false); });
     connect(byCode_, &QRadioButton::toggled, this, [this] { loadItems(); });
     connect(refresh, &QPushButton::clicked, this, &TRecieve_Rent::loadItems);
     connect(save, &QPushButton::clicked, this, &TRecieve_Rent::saveLine);
@@ -422,7 +381,7 @@ void TRecieve_Rent::pickItem(bool fromSearchText)
 {
     QLineEdit* search = edits_.value(QStringLiteral("edItemSearch"));
     const int column = byName_->isChecked() ? 1 : 0;
-    int row = rowOf(itemList_);
+    int row = currentRowOf(itemList_);
     if (fromSearchText) {
         row = items_->findPrefix(column, search->text());
         if (row < 0) return;

@@ -59,6 +59,8 @@ TRecieve_Rent::TRecieve_Rent(QWidget* parent) : QWidget(parent)
     pages_->addWidget(buildTextPage());
     pages_->addWidget(buildLabPage());
     pages_->addWidget(buildAppointmentPage());
+    pages_->addWidget(buildSearchPage());
+    pages_->addWidget(buildFindPage());
 }
 
 int TRecieve_Rent::page() const { return pages_->currentIndex(); }
@@ -281,7 +283,9 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnLineSet")), &QPushButton::clicked, this, [this] { openLinePicker(true); });
     connect(buttons_.value(QStringLiteral("btnLab")), &QPushButton::clicked, this, &TRecieve_Rent::openLabPage);
     connect(buttons_.value(QStringLiteral("btnAppointment")), &QPushButton::clicked, this, &TRecieve_Rent::openAppointmentPage);
-    for (const char* later : {"btnSearch", "btnCertificate", "btnReceipt", "btnFindNumber", "btnLabels"})
+    connect(buttons_.value(QStringLiteral("btnSearch")), &QPushButton::clicked, this, &TRecieve_Rent::openSearchPage);
+    connect(buttons_.value(QStringLiteral("btnFindNumber")), &QPushButton::clicked, this, &TRecieve_Rent::openFindPage);
+    for (const char* later : {"btnCertificate", "btnReceipt", "btnLabels"})
         connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
                 [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
 
@@ -383,7 +387,10 @@ void TRecieve_Rent::setEditing(bool editing)
 
 void TRecieve_Rent::clearVisitFields()
 {
-    for (QLineEdit* e : std::as_const(edits_)) e->clear();
+    // The visit's own fields; the search fields of the other pages keep their text.
+    QWidget* main = pages_->widget(MainPage);
+    for (QLineEdit* e : std::as_const(edits_))
+        if (main->isAncestorOf(e) && !linePanel_->isAncestorOf(e)) e->clear();
     symptoms_->clear();
     diagnosis_->clear();
     credit_->setCurrentText(QStringLiteral("สด"));

@@ -58,7 +58,7 @@ public:
     void openPatientPage();
     void choosePatient(const QString& customerNo);
 
-    enum Page { MainPage, PatientPage, DiseasePage, TextPage, LabPage, AppointmentPage };
+    enum Page { MainPage, PatientPage, DiseasePage, TextPage, LabPage, AppointmentPage, SearchPage, FindPage };
     int page() const;
 
     // The laboratory page and the appointment page of the visit shown.
@@ -67,6 +67,12 @@ public:
     bool saveLab();
     bool saveAppointment();
 
+    // The search over all visits, and the find-by-number page of the head.
+    void openSearchPage();
+    void searchEnter();
+    void searchBack();
+    void openFindPage();
+
 protected:
     void showEvent(QShowEvent* e) override;
 
@@ -74,6 +80,9 @@ private:
     QWidget* buildMainPage();
     QWidget* buildLabPage();
     QWidget* buildAppointmentPage();
+    QWidget* buildSearchPage();
+    QWidget* buildFindPage();
+    void searchOrderChanged();
     void copyVisitHeading(QWidget* page);
     void showLab();
     QWidget* buildPatientPage();
@@ -164,6 +173,11 @@ private:
     QTableView* diseaseGrid_;
     RowsModel* diseases_;
 
+    QList<QRadioButton*> searchBy_;
+    class PagedModel* visitsFound_;
+    QTableView* searchGrid_;
+    class PagedModel* headVisits_;
+    QTableView* findGrid_;
     QString labMode_;
     QHash<QString, QWidget*> labFields_; // LAP_NO, LAP_FOR, LAP_REM, LAP_PER_NAME
     QHash<QString, QWidget*> appointmentFields_; // APP_DATE, APP_TIME, APP_FOR

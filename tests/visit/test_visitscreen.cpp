@@ -5,6 +5,8 @@
 #include "app/sharedstate.h"
 #include "platform/ui/messageservice.h"
 #include "support/fixture.h"
+#include "data/terms.h"
+#include "data/thaidate.h"
 #include "platform/print/printpreview.h"
 #include "visit/visitprints.h"
 #include "visit/visitscreen.h"
@@ -15,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QRadioButton>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -69,6 +73,8 @@ private Q_SLOTS:
     void laboratoryPage();
     void laboratoryPrintout();
     void appointmentPage();
+    void patientPageSearches();
+    void searchingAllVisits();
     void levelsAboveThreeCannotEditOrDelete_data();
     void levelsAboveThreeCannotEditOrDelete();
 };
@@ -369,6 +375,73 @@ void TestVisitScreen::appointmentPage()
     button(&w, "btnAppBack")->click();
     QCOMPARE(scalar(f.db(), QStringLiteral("select APP_DATE from service where serv_no = 'SV011000002'")).toString(),
              QStringLiteral("20/03/2550"));
+}
+
+void TestVisitScreen::patientPageSearches()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "insert into customer (CUST_NO, CUST_NAME, CUST_CARD) values ('000003', 'สมปอง ทองดี', '3100000000003')");
+    ScriptedMessageService msgs;
+    TRecieve_Rent w;
+    w.show();
+    w.addVisit();
+    QCOMPARE(w.page(), int(TRecieve_Rent::PatientPage));
+    QLineEdit* search = edit(&w, "edPatientSearch");
+    // By name: the first name starting with the text.
+    search->setText(QStringLiteral("สมป"));
+    QTest::keyClick(search, Qt::Key_Return);
+    QCOMPARE(search->text(), QStringLiteral("สมปอง ทองดี"));
+    // Part of the name: the names that hold it, in a second list.
+    w.findChild<QRadioButton*>(QStringLiteral("rbPatientBy2"))->setChecked(true);
+    QCOMPARE(search->text(), QString());
+    search->setText(QStringLiteral("รักษา"));
+    QTest::keyClick(search, Qt::Key_Return);
+    auto* names = w.findChild<QTableView*>(QStringLiteral("gridNames"));
+    QCOMPARE(names->model()->rowCount(), 1);
+    QTest::keyClick(names, Qt::Key_Return);
+    button(&w, "btnPatientOk")->click();
+    QCOMPARE(w.page(), int(TRecieve_Rent::MainPage));
+    QCOMPARE(edit(&w, "ed_CUST_NAME")->text(), QStringLiteral("สมหญิง รักษา"));
+    // The patient's own credit term sets the due date.
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("cbCredit"))->currentText(), QStringLiteral("30 ว."));
+    QCOMPARE(edit(&w, "edDue")->text(), DueDate(TodayText(), QStringLiteral("30 ว.")));
+}
+
+void TestVisitScreen::searchingAllVisits()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "insert into service (SERV_NO, CUST_NAME, CUST_CARD, SERV_DATE) values"
+                   " ('SV011000001', 'ข', '3', '01/01/2550'), ('SV011000002', 'ก', '2', '02/01/2550'),"
+                   " ('SV022000001', 'ค', '1', '03/01/2550')");
+    ScriptedMessageService msgs;
+    TRecieve_Rent w;
+    w.show();
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000002"));
+    w.openSearchPage();
+    auto* grid = w.findChild<QTableView*>(QStringLiteral("gridVisitsFound"));
+    QCOMPARE(grid->model()->rowCount(), 3); // every head
+    QLineEdit* text = edit(&w, "edVisitSearch");
+    text->setText(QStringLiteral("ข"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QCOMPARE(grid->currentIndex().row(), 1);
+    button(&w, "btnSearchBack")->click();
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000001"));
+    // A visit of the other head is not in this screen's list.
+    w.openSearchPage();
+    text->setText(QStringLiteral("ค"));
+    QTest::keyClick(text, Qt::Key_Return);
+    button(&w, "btnSearchBack")->click();
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000001"));
+    // Find by number moves the list as the number is typed.
+    w.openFindPage();
+    QLineEdit* number = edit(&w, "edFindNumber");
+    QCOMPARE(number->text(), QStringLiteral("SV011"));
+    QTest::keyClicks(number, QStringLiteral("000002"));
+    QCOMPARE(w.currentVisit(), QStringLiteral("SV011000002"));
+    QTest::keyClick(number, Qt::Key_Return);
+    QCOMPARE(w.page(), int(TRecieve_Rent::MainPage));
 }
 
 QTEST_MAIN(TestVisitScreen)

@@ -2,6 +2,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QTableView>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -45,7 +47,25 @@ private:
     QWidget* next_;
 };
 
+class EnterRuns : public QObject {
+public:
+    EnterRuns(QWidget* w, std::function<void()> action) : QObject(w), action_(std::move(action)) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        action_();
+        return true;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 } // namespace
+
+void onEnter(QWidget* w, std::function<void()> action) { new EnterRuns(w, std::move(action)); }
 
 QLineEdit* makeLineEdit(QWidget* parent, const char* objectName, int maxLength)
 {
@@ -100,4 +120,27 @@ void openBeside(QWidget* screen, QWidget* window)
     }
     window->setParent(screen->window(), Qt::Window);
     window->show();
+}
+
+QTableView* makeListView(QWidget* parent, const char* objectName, QAbstractItemModel* model)
+{
+    auto* g = new QTableView(parent);
+    g->setObjectName(QString::fromLatin1(objectName));
+    g->setModel(model);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->horizontalHeader()->setStretchLastSection(true);
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(22);
+    return g;
+}
+
+int currentRowOf(const QTableView* list) { return list->currentIndex().isValid() ? list->currentIndex().row() : -1; }
+
+void goToRow(QTableView* list, int row)
+{
+    if (row < 0 || row >= list->model()->rowCount()) return;
+    list->setCurrentIndex(list->model()->index(row, 0));
+    list->scrollTo(list->currentIndex());
 }
