@@ -7,6 +7,7 @@
 #include "data/stock.h"
 #include "data/terms.h"
 #include "platform/ui/messageservice.h"
+#include "platform/ui/pagedmodel.h"
 #include "platform/ui/rowsmodel.h"
 #include "platform/ui/widgets.h"
 #include "visit/visitlinepicker.h"
@@ -28,7 +29,7 @@
 namespace {
 
 // The customer list columns and their orders, by search choice.
-const char* const patientOrder[] = {"cust_no", "cust_name", "cust_name", "cust_card"};
+const char* const patientOrder[] = {"cust_no", "cust_name, rowid", "cust_name, rowid", "cust_card, rowid"};
 const int patientColumn[] = {0, 1, 1, 2};
 
 } // namespace
@@ -67,7 +68,8 @@ QWidget* TRecieve_Rent::buildPatientPage()
     searchRow->addWidget(cancel);
     layout->addLayout(searchRow);
     auto* grids = new QHBoxLayout;
-    patients_ = new RowsModel({QStringLiteral("รหัสลูกค้า"), QStringLiteral("ชื่อลูกค้า"), QStringLiteral("เลขประจำตัวประชาชน")}, this);
+    // A hundred thousand patients: read a page at a time in an indexed order.
+    patients_ = new PagedModel(db_, {QStringLiteral("รหัสลูกค้า"), QStringLiteral("ชื่อลูกค้า"), QStringLiteral("เลขประจำตัวประชาชน")}, this);
     patientGrid_ = makeListView(page, "gridPatients", patients_);
     names_ = new RowsModel({QStringLiteral("ชื่อ - สกุล")}, this);
     nameGrid_ = makeListView(page, "gridNames", names_);
@@ -84,8 +86,7 @@ QWidget* TRecieve_Rent::buildPatientPage()
     connect(patientGrid_, &QTableView::clicked, this, copyChosen);
     onEnter(patientGrid_, copyChosen);
     auto pickName = [this](bool focusOk) {
-        const int row = patients_->findIgnoringCase(1, names_->text(currentRowOf(nameGrid_), 0));
-        goToRow(patientGrid_, row);
+        goToRow(patientGrid_, patients_->findPrefix(names_->text(currentRowOf(nameGrid_), 0)));
         if (focusOk) findChild<QPushButton*>(QStringLiteral("btnPatientOk"))->setFocus();
     };
     connect(nameGrid_, &QTableView::clicked, this, [pickName] { pickName(false); });
@@ -110,8 +111,8 @@ void TRecieve_Rent::patientSearchChanged()
     const QStringList labels = {QStringLiteral("รหัส"), QStringLiteral("ชื่อ"), QStringLiteral("ส่วนหนึ่งชื่อ-สกุล"),
                                 QStringLiteral("เลขบัตรประชาชน")};
     patientSearchLabel_->setText(labels.at(choice));
-    patients_->load(db_, QStringLiteral(" select cust_no, cust_name, cust_card from customer order by %1")
-                             .arg(QString::fromLatin1(patientOrder[choice])));
+    patients_->setQuery(QStringLiteral("cust_no, cust_name, cust_card"), QStringLiteral("customer"), QString(), {},
+                        QString::fromLatin1(patientOrder[choice]));
     names_->setRows({});
     goToRow(patientGrid_, 0);
     QLineEdit* search = edits_.value(QStringLiteral("edPatientSearch"));
@@ -136,22 +137,17 @@ void TRecieve_Rent::patientEnter()
         nameGrid_->setFocus();
         return;
     }
-    const int row = patients_->findPrefix(patientColumn[choice], search->text());
+    const int row = patients_->findPrefix(search->text());
     if (row < 0) return;
     goToRow(patientGrid_, row);
     search->setText(patients_->text(row, patientColumn[choice]));
     findChild<QPushButton*>(QStringLiteral("btnPatientOk"))->setFocus();
 }
 
-void TRecieve_Rent::choosePatient(const QString& customerNo)
-{
-    goToRow(patientGrid_, patients_->findIgnoringCase(0, customerNo));
-    patientOk();
-}
+void TRecieve_Rent::patientOk() { choosePatient(patients_->text(currentRowOf(patientGrid_), 0)); }
 
-void TRecieve_Rent::patientOk()
+void TRecieve_Rent::choosePatient(const QString& number)
 {
-    const QString number = patients_->text(currentRowOf(patientGrid_), 0);
     pages_->setCurrentIndex(MainPage);
     const auto row = number.isEmpty() ? std::nullopt
                                       : readRow(db_, QStringLiteral(" select * from customer  where cust_no =:p_cust_no "),

@@ -54,7 +54,7 @@ public:
     // The windows that add the lines of a product set or of an earlier visit.
     class TVisitLinePicker* openLinePicker(bool productSet);
 
-    // The patient page: choose the customer of that number and confirm.
+    // The patient page; choosing a customer by number confirms it as "&ตกลง" does.
     void openPatientPage();
     void choosePatient(const QString& customerNo);
 
@@ -166,7 +166,7 @@ private:
     QList<QRadioButton*> patientBy_;
     QLabel* patientSearchLabel_;
     QTableView* patientGrid_;
-    RowsModel* patients_;
+    class PagedModel* patients_;
     QTableView* nameGrid_;
     RowsModel* names_;
 
