@@ -1,6 +1,8 @@
 #include "visit/visitrules.h"
 
+#include "data/conversion.h"
 #include "data/numbers.h"
+#include "data/thaidate.h"
 
 TaxMode TaxModeFromSetting(const QString& fPer1)
 {
@@ -57,4 +59,15 @@ double DoctorFee(double percent, double sum, double discount)
 QString BillingKey(const QString& visitDate, const QString& visitNumber, const QString& customerNo)
 {
     return visitDate.mid(8, 2) + visitDate.mid(3, 2) + visitNumber.mid(4, 1) + customerNo;
+}
+
+QDate ReadDateQuietly(const QString& dateText)
+{
+    try {
+        if (!IsDateText(dateText)) return {};
+        const DateParts p = ReadDateParts(dateText);
+        return p.day >= 1 ? QDate(p.year - 543, p.month, p.day) : QDate();
+    } catch (const ConversionError&) {
+        return {};
+    }
 }

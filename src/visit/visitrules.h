@@ -3,6 +3,7 @@
 // the doctor's fee, the billing key. A visit works in one of two tax modes:
 // mode 1 lump-sum (no VAT, an overall discount in baht), mode 2 VAT.
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -53,3 +54,7 @@ double DoctorFee(double percent, double sum, double discount);
 // The billing key of a visit: year (2 digits) and month of the visit date,
 // the mode digit of the visit number, the customer number.
 QString BillingKey(const QString& visitDate, const QString& visitNumber, const QString& customerNo);
+
+// A visit or birth date text as a date, without messages: an invalid date
+// when the text is no real day (blank, 31/02, day 00, letters).
+QDate ReadDateQuietly(const QString& dateText);

@@ -31,14 +31,7 @@ namespace {
 
 // A visit date the screen accepts: a real day of a month (the day 00 that
 // the date check lets through would be stored as a date nobody can read).
-bool isVisitDate(const QString& text)
-{
-    try {
-        return IsDateText(text) && text.trimmed().left(2).toInt() >= 1;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
+bool isVisitDate(const QString& text) { return ReadDateQuietly(text).isValid(); }
 
 QString money(double v) { return FormatNumber(v, QStringLiteral("##,###,##0.00")); }
 
@@ -229,6 +222,8 @@ QWidget* TRecieve_Rent::buildMainPage()
     layout->addLayout(linesRow, 1);
     linePanel_ = buildLinePanel(page);
     layout->addWidget(linePanel_);
+    labelPanel_ = buildLabelPanel(page);
+    layout->addWidget(labelPanel_);
 
     auto* totals = new QHBoxLayout;
     auto label = [page](const char* name, const QString& text) {
@@ -285,7 +280,9 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnAppointment")), &QPushButton::clicked, this, &TRecieve_Rent::openAppointmentPage);
     connect(buttons_.value(QStringLiteral("btnSearch")), &QPushButton::clicked, this, &TRecieve_Rent::openSearchPage);
     connect(buttons_.value(QStringLiteral("btnFindNumber")), &QPushButton::clicked, this, &TRecieve_Rent::openFindPage);
-    for (const char* later : {"btnCertificate", "btnReceipt", "btnLabels"})
+    connect(buttons_.value(QStringLiteral("btnLabels")), &QPushButton::clicked, this, &TRecieve_Rent::openLabelPanel);
+    connect(linesGrid_, &QTableWidget::cellClicked, this, [this](int row) { selectLabelLine(row); });
+    for (const char* later : {"btnCertificate", "btnReceipt"})
         connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
                 [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
 
@@ -313,6 +310,7 @@ void TRecieve_Rent::firstActivation()
     pages_->setCurrentIndex(MainPage);
     mode_ = lineMode_ = QStringLiteral("normal");
     linePanel_->hide();
+    labelPanel_->hide();
     readSettings();
     loadDoctors();
     const QPixmap clinic(shared().DataFolder + QStringLiteral("clinic.jpg"));
@@ -438,12 +436,8 @@ void TRecieve_Rent::fillPatient(const QVariantMap& customer)
                           "CUST_TALL", "CUST_HPS", "CUST_ADD1", "CUST_ADD2", "CUST_ADD4", "CUST_TEL"})
         edits_.value(QStringLiteral("ed_") + QLatin1String(c))->setText(customer.value(QString::fromLatin1(c)).toString());
     const QString birth = customer.value(QStringLiteral("CUST_BIRTH")).toString();
-    QString age;
-    if (isVisitDate(birth)) {
-        const QDate born = TextToDate(birth);
-        if (born != ZeroDate()) age = AgeYearsMonths(QDate::currentDate(), born);
-    }
-    edits_.value(QStringLiteral("edAge"))->setText(age);
+    const QDate born = ReadDateQuietly(birth);
+    edits_.value(QStringLiteral("edAge"))->setText(born.isValid() ? AgeYearsMonths(QDate::currentDate(), born) : QString());
 }
 
 void TRecieve_Rent::clearPatient()

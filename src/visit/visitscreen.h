@@ -6,6 +6,7 @@
 // page and the full-page text editor.
 
 #include "data/connection.h"
+#include "visit/druglabels.h"
 #include "visit/visitrules.h"
 
 #include <QVariantMap>
@@ -67,6 +68,13 @@ public:
     bool saveLab();
     bool saveAppointment();
 
+    // The drug-label panel: a clicked line, ticked positions, the request
+    // the label sheet prints from.
+    void openLabelPanel();
+    void selectLabelLine(int row);
+    void tickLabel(int position, bool on);
+    const DrugLabelRequest& labelRequest() const { return labelRequest_; }
+
     // The search over all visits, and the find-by-number page of the head.
     void openSearchPage();
     void searchEnter();
@@ -89,6 +97,7 @@ private:
     QWidget* buildDiseasePage();
     QWidget* buildTextPage();
     QGroupBox* buildLinePanel(QWidget* parent);
+    QGroupBox* buildLabelPanel(QWidget* parent);
 
     void firstActivation();
     void readSettings();
@@ -178,6 +187,11 @@ private:
     QTableView* searchGrid_;
     class PagedModel* headVisits_;
     QTableView* findGrid_;
+    QGroupBox* labelPanel_;
+    DrugLabelRequest labelRequest_;
+    QString selectedCode_, selectedAge_;
+    QList<class QCheckBox*> labelTicks_;
+    QList<QLineEdit*> labelCodes_;
     QString labMode_;
     QHash<QString, QWidget*> labFields_; // LAP_NO, LAP_FOR, LAP_REM, LAP_PER_NAME
     QHash<QString, QWidget*> appointmentFields_; // APP_DATE, APP_TIME, APP_FOR

@@ -15,7 +15,28 @@ private Q_SLOTS:
     void totals_data();
     void totals();
     void doctorFeeAndBillingKey();
+    void quietDates_data();
+    void quietDates();
 };
+
+void TestVisitRules::quietDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("a day") << "07/03/2550" << QDate(2007, 3, 7);
+    QTest::newRow("leap day") << "29/02/2551" << QDate(2008, 2, 29);
+    QTest::newRow("no such day") << "31/02/2549" << QDate();
+    QTest::newRow("day 00") << "00/02/2549" << QDate();
+    QTest::newRow("empty date") << "  /  /    " << QDate();
+    QTest::newRow("letters") << "ab/cd/2550" << QDate();
+}
+
+void TestVisitRules::quietDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(ReadDateQuietly(text), date);
+}
 
 void TestVisitRules::lineAmount_data()
 {

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void laboratoryPage();
     void laboratoryPrintout();
     void appointmentPage();
+    void drugLabelPositions();
     void patientPageSearches();
     void searchingAllVisits();
     void levelsAboveThreeCannotEditOrDelete_data();
@@ -375,6 +376,38 @@ void TestVisitScreen::appointmentPage()
     button(&w, "btnAppBack")->click();
     QCOMPARE(scalar(f.db(), QStringLiteral("select APP_DATE from service where serv_no = 'SV011000002'")).toString(),
              QStringLiteral("20/03/2550"));
+}
+
+void TestVisitScreen::drugLabelPositions()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "update sevrsys set LABEL_TOP = 2, LABEL_LEFT = 6");
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    newVisit(w);
+    button(&w, "btnLineAdd")->click();
+    typeLine(w, QStringLiteral("P1"), QStringLiteral("1"));
+    button(&w, "btnLabels")->click();
+    QCOMPARE(edit(&w, "edLabelTop")->text(), QStringLiteral("2"));
+    w.tickLabel(1, true);
+    QCOMPARE(msgs.texts().last(), QStringLiteral("ยังไม่ได้เลือกรายการ..."));
+    QVERIFY(!w.labelRequest().printed[0]);
+    w.selectLabelLine(0);
+    w.tickLabel(1, true);
+    w.tickLabel(12, true);
+    QCOMPARE(edit(&w, "edLabel12")->text(), QStringLiteral("P1"));
+    const DrugLabelRequest& r = w.labelRequest();
+    QVERIFY(r.printed[0] && r.printed[11] && !r.printed[5]);
+    QCOMPARE(r.items[11], QStringLiteral("P1"));
+    QCOMPARE(r.customerName, QStringLiteral("สมชาย ใจดี"));
+    QCOMPARE(r.age, AgeYears(QDate::currentDate(), QDate(1997, 1, 15)));
+    QCOMPARE(r.left, 6.0);
+    w.tickLabel(12, false);
+    QVERIFY(!w.labelRequest().printed[11]);
+    QCOMPARE(edit(&w, "edLabel12")->text(), QString());
 }
 
 void TestVisitScreen::patientPageSearches()
