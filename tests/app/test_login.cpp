@@ -8,6 +8,7 @@
 #include "app/sharedstate.h"
 #include "platform/ui/messageservice.h"
 #include "support/fixture.h"
+#include "support/widgetdriver.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -32,9 +33,9 @@ Tpasswd* openLogin(MainWindow& w)
 
 void typeLogin(Tpasswd* login, const QString& user, const QString& password)
 {
-    login->findChild<QLineEdit*>(QStringLiteral("edUser"))->setText(user);
-    login->findChild<QLineEdit*>(QStringLiteral("edPassword"))->setText(password);
-    login->findChild<QPushButton*>(QStringLiteral("btnLogin"))->click();
+    lineEdit(login, "edUser")->setText(user);
+    lineEdit(login, "edPassword")->setText(password);
+    pushButton(login, "btnLogin")->click();
 }
 
 // The enabled entries after a login, from the table of levels.
@@ -161,7 +162,7 @@ void TestLogin::loginWindowGreetsAndShowsPanelToAdministrator()
     MainWindow w;
     w.setAskOnClose(false);
     Tpasswd* login = openLogin(w);
-    auto* enter = login->findChild<QPushButton*>(QStringLiteral("btnEnter"));
+    auto* enter = pushButton(login, "btnEnter");
     QVERIFY(!enter->isVisibleTo(login));
     typeLogin(login, QStringLiteral("SomChai"), QStringLiteral("wrong"));
     QCOMPARE(login->findChild<QLabel*>(QStringLiteral("lblGreeting"))->text(), QString());
@@ -169,9 +170,9 @@ void TestLogin::loginWindowGreetsAndShowsPanelToAdministrator()
     typeLogin(login, QStringLiteral("SomChai"), QStringLiteral("Pass1"));
     QCOMPARE(login->findChild<QLabel*>(QStringLiteral("lblGreeting"))->text(), QStringLiteral("Hello สมชาย"));
     QVERIFY(enter->isVisibleTo(login));
-    QCOMPARE(login->findChild<QLineEdit*>(QStringLiteral("edUser"))->text(), QString());
-    QCOMPARE(login->findChild<QLineEdit*>(QStringLiteral("edPassword"))->text(), QString());
-    QCOMPARE(login->findChild<QLineEdit*>(QStringLiteral("edPassword"))->echoMode(), QLineEdit::Password);
+    QCOMPARE(lineEdit(login, "edUser")->text(), QString());
+    QCOMPARE(lineEdit(login, "edPassword")->text(), QString());
+    QCOMPARE(lineEdit(login, "edPassword")->echoMode(), QLineEdit::Password);
     enter->click();
     QCoreApplication::processEvents();
     QVERIFY(w.area()->subWindowList().isEmpty());
@@ -199,7 +200,7 @@ void TestLogin::logoutInWindowAndFromMenu()
     w.setAskOnClose(false);
     Tpasswd* login = openLogin(w);
     typeLogin(login, QStringLiteral("a"), QStringLiteral("p"));
-    login->findChild<QPushButton*>(QStringLiteral("btnLogout"))->click();
+    pushButton(login, "btnLogout")->click();
     QCOMPARE(shared().UserLevel, 0);
     QCOMPARE(enabledEntries(w), QStringLiteral("menuList actSets actDoctorWork actDocCheck actExit menuHelp actStockCard actSelectDb"));
     for (const char* off : {"actCustomer", "actVisit", "actStockIn", "actTradeSale", "actTradeQuotation", "actCashDrawer"})
@@ -221,8 +222,8 @@ void TestLogin::userListSaveChecksPasswords()
     w.setAskOnClose(false);
     Tpasswd* login = openLogin(w);
     typeLogin(login, QStringLiteral("a"), QStringLiteral("p"));
-    auto edit = [login](const char* name) { return login->findChild<QLineEdit*>(QString::fromLatin1(name)); };
-    auto button = [login](const char* name) { return login->findChild<QPushButton*>(QString::fromLatin1(name)); };
+    auto edit = [login](const char* name) { return lineEdit(login, name); };
+    auto button = [login](const char* name) { return pushButton(login, name); };
     QCOMPARE(edit("edUserName")->text(), QStringLiteral("a"));
     QVERIFY(!button("btnSave")->isEnabled());
 

@@ -4,6 +4,7 @@
 #include "platform/ui/messageservice.h"
 #include "registries/settings.h"
 #include "support/fixture.h"
+#include "support/widgetdriver.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,15 +15,7 @@
 
 namespace {
 
-template <typename T> T* child(QWidget* w, const QString& name)
-{
-    T* c = w->findChild<T*>(name);
-    if (!c) qFatal("no widget %s", qPrintable(name));
-    return c;
-}
-
 QLineEdit* edit(QWidget* w, const char* column) { return child<QLineEdit>(w, QStringLiteral("ed_") + QLatin1String(column)); }
-void click(QWidget* w, const char* button) { child<QPushButton>(w, QString::fromLatin1(button))->click(); }
 void choose(QWidget* w, const char* column, int entry)
 {
     child<QRadioButton>(w, QStringLiteral("rb_%1_%2").arg(QLatin1String(column)).arg(entry))->setChecked(true);

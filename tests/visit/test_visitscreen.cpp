@@ -5,6 +5,7 @@
 #include "app/sharedstate.h"
 #include "platform/ui/messageservice.h"
 #include "support/fixture.h"
+#include "support/widgetdriver.h"
 #include "data/terms.h"
 #include "data/thaidate.h"
 #include "platform/print/printpreview.h"
@@ -23,9 +24,9 @@
 
 namespace {
 
-QLineEdit* edit(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(QString::fromLatin1(name)); }
-QPushButton* button(QWidget* w, const char* name) { return w->findChild<QPushButton*>(QString::fromLatin1(name)); }
-QString label(QWidget* w, const char* name) { return w->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+QLineEdit* edit(QWidget* w, const char* name) { return lineEdit(w, name); }
+QPushButton* button(QWidget* w, const char* name) { return pushButton(w, name); }
+QString label(QWidget* w, const char* name) { return child<QLabel>(w, name)->text(); }
 
 void seed(DataFolderFixture& f, const char* fPer1 = "0")
 {
