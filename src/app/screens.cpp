@@ -3,6 +3,7 @@
 #include "app/cashdrawer.h"
 #include "app/mainwindow.h"
 #include "registries/itemscreens.h"
+#include "registries/registryscreens.h"
 #include "registries/settings.h"
 #include "visit/visitscreen.h"
 
@@ -12,6 +13,7 @@ void RegisterScreens(MainWindow& w)
                      MainWindow::Placement::Centred);
     w.registerScreen(QStringLiteral("actVisit"), [] { return new TRecieve_Rent; });
     RegisterItemScreens(w);
+    RegisterRegistryScreens(w);
     w.registerScreen(QStringLiteral("actBusiness"), [] { return new TRef_Business; });
     w.registerScreen(QStringLiteral("actSettings"), [] { return new TRef_Sys_Sql; });
 }

@@ -1,6 +1,7 @@
 #include "visit/visitprints.h"
 
 #include "platform/print/printcommand.h"
+#include "visit/certificate.h"
 #include "platform/print/reportdefinition.h"
 #include "platform/print/reportengine.h"
 
@@ -72,5 +73,16 @@ void RegisterVisitPrintables()
                                   }
                                   Connection c;
                                   return LabResultDocument(c, o.value(QStringLiteral("visit")), error);
+                              });
+    registerPrintableDocument(QStringLiteral("certificate"), QStringLiteral("--visit SERV_NO --form 1|2"),
+                              QStringLiteral("ใบรับรองแพทย์ (1) ใบรับรองการเจ็บป่วย, (2) ใบรับรองสุขภาพ"),
+                              [](const PrintOptions& o, QString* error) {
+                                  if (!o.contains(QStringLiteral("visit")) || !o.contains(QStringLiteral("form"))) {
+                                      *error = QStringLiteral("missing --visit or --form");
+                                      return std::optional<PageDocument>();
+                                  }
+                                  Connection c;
+                                  return CertificateDocument(c, o.value(QStringLiteral("visit")),
+                                                             o.value(QStringLiteral("form")).toInt(), error);
                               });
 }

@@ -10,6 +10,7 @@
 #include "platform/ui/messageservice.h"
 #include "platform/ui/rowsmodel.h"
 #include "platform/ui/widgets.h"
+#include "visit/certificate.h"
 #include "visit/visitstore.h"
 
 #include <QComboBox>
@@ -282,7 +283,10 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnFindNumber")), &QPushButton::clicked, this, &TRecieve_Rent::openFindPage);
     connect(buttons_.value(QStringLiteral("btnLabels")), &QPushButton::clicked, this, &TRecieve_Rent::openLabelPanel);
     connect(linesGrid_, &QTableWidget::cellClicked, this, [this](int row) { selectLabelLine(row); });
-    for (const char* later : {"btnCertificate", "btnReceipt"})
+    connect(buttons_.value(QStringLiteral("btnCertificate")), &QPushButton::clicked, this, [this] {
+        if (!current_.isEmpty() && mode_ == QLatin1String("normal")) openBeside(this, new TCertificate(current_));
+    });
+    for (const char* later : {"btnReceipt"})
         connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
                 [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
 

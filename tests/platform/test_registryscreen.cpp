@@ -1,12 +1,15 @@
 // The registry window driven through its widgets: a list keyed by AUTO with
-// one field (drug types), one with two fields and a sort choice (diseases),
+// one field (the drug types registry), one with two fields and a sort choice
+// (the diseases registry),
 // and one keyed by a code that may change, with checks, a duplicate check,
 // rows shown in the fields and a search panel.
 
 #include "data/terms.h"
 #include "platform/ui/messageservice.h"
 #include "platform/ui/registryscreen.h"
+#include "registries/lookups.h"
 #include "support/fixture.h"
+#include "support/registrydriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,46 +34,8 @@ namespace {
 
 using Kind = RegistryField::Kind;
 
-RegistryConfig drugTypes()
-{
-    RegistryConfig c;
-    c.objectName = QStringLiteral("TRef_Type_Sql");
-    c.title = QStringLiteral(" ประเภท  ");
-    c.table = QStringLiteral("type");
-    c.fields = {{.column = QStringLiteral("TYPE"), .label = QStringLiteral("ประเภท")}};
-    c.columns = {{.column = QStringLiteral("TYPE"), .title = QStringLiteral("ประเภท")}};
-    c.listSql = QStringLiteral("select * from type order by type");
-    c.insertSql = QStringLiteral("insert into Type (type) values (:ptype)");
-    c.updateSql = QStringLiteral("update type set type=:ptype where auto =:pid");
-    c.deleteSql = QStringLiteral("delete from Type where auto =:pid");
-    c.requiredColumn = QStringLiteral("TYPE");
-    c.enterChains = {{QStringLiteral("TYPE"), QStringLiteral("btnSave")}};
-    return c;
-}
-
-RegistryConfig diseases()
-{
-    RegistryConfig c;
-    c.objectName = QStringLiteral("TRef_Sickness");
-    c.title = QStringLiteral(" ทะเบียนโรค");
-    c.table = QStringLiteral("sickness");
-    c.fields = {{.column = QStringLiteral("SICKNESS"), .label = QStringLiteral("ชื่อโรค")},
-                {.column = QStringLiteral("SICK_GROUP"), .label = QStringLiteral("กลุ่มโรค"), .keptOnCancel = true}};
-    c.columns = {{.column = QStringLiteral("SICKNESS"), .title = QStringLiteral("ประเภท")},
-                 {.column = QStringLiteral("SICK_GROUP"), .title = QStringLiteral("กลุ่มโรค"), .alignment = Qt::AlignCenter}};
-    c.rowSelection = true;
-    c.listSql = QStringLiteral("select * from Sickness");
-    c.sortLabel = QStringLiteral("  จัดเรียงโดย  ");
-    c.sorts = {{QStringLiteral("ชื่อโรค"), QStringLiteral("order by Sickness")},
-               {QStringLiteral("กลุ่มโรค"), QStringLiteral("order by Sick_Group")}};
-    c.insertSql = QStringLiteral("insert into Sickness (Sickness,Sick_Group) values (:pSickness,:pSick_Group)");
-    c.updateSql = QStringLiteral("update Sickness set Sickness=:pSickness, Sick_Group=:pSick_Group where auto =:pid");
-    c.deleteSql = QStringLiteral("delete from Sickness where auto =:pid");
-    c.requiredColumn = QStringLiteral("SICKNESS");
-    c.enterChains = {{QStringLiteral("SICKNESS"), QStringLiteral("SICK_GROUP"), QStringLiteral("btnSave")}};
-    c.onSaved = [](RegistryScreen& s) { s.grid()->setFocus(); };
-    return c;
-}
+RegistryConfig drugTypes() { return DrugTypesRegistry(); }
+RegistryConfig diseases() { return DiseasesRegistry(); }
 
 // A registry keyed by a code the user types and may change in an edit.
 RegistryConfig codes()
@@ -124,15 +89,6 @@ RegistryConfig codes()
     return c;
 }
 
-std::unique_ptr<RegistryScreen> open(const RegistryConfig& config)
-{
-    auto s = std::make_unique<RegistryScreen>(config);
-    s->show();
-    s->activateWindow();
-    if (!QTest::qWaitForWindowActive(s.get())) qWarning("the registry window did not become active");
-    return s;
-}
-
 QPushButton* button(RegistryScreen& s, const char* name)
 {
     auto* b = s.findChild<QPushButton*>(QString::fromLatin1(name));
@@ -141,50 +97,6 @@ QPushButton* button(RegistryScreen& s, const char* name)
 }
 
 void click(RegistryScreen& s, const char* name) { button(s, name)->click(); }
-
-QLineEdit* edit(RegistryScreen& s, const QString& column)
-{
-    QWidget* w = s.field(column);
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(w);
-}
-
-// Key presses carrying the text, one character each (Thai included).
-void keyText(QWidget* w, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-void type(RegistryScreen& s, const QString& column, const QString& text)
-{
-    QLineEdit* e = edit(s, column);
-    e->clear();
-    keyText(e, text);
-}
-
-// A column of the list, in the grid's order.
-QStringList listed(RegistryScreen& s, const QString& column)
-{
-    QStringList values;
-    for (int row = 0; row < s.rowCount(); ++row) values << s.listValue(row, column).toString();
-    return values;
-}
-
-QStringList stored(const DataFolderFixture& f, const QString& sql)
-{
-    QSqlQuery q = f.db().query(sql);
-    QStringList values;
-    if (!exec(q)) return {QStringLiteral("query failed")};
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < q.record().count(); ++i) row << q.value(i).toString();
-        values << row.join(QLatin1Char('|'));
-    }
-    return values;
-}
 
 QString enabledCommands(RegistryScreen& s)
 {
@@ -224,6 +136,8 @@ private Q_SLOTS:
     void searchPanelLocates_data();
     void searchPanelLocates();
     void closeReleasesConnection();
+    void listReadByKey();
+    void pagesTakeThePlaceOfTheFields();
 };
 
 void TestRegistryScreen::listLoadsOnFirstActivation()
@@ -263,12 +177,12 @@ void TestRegistryScreen::commandsFollowTheMode()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into sickness (sickness, sick_group) values ('ไข้หวัด', 'A1')");
-    auto s = open(diseases());
+    auto s = openRegistry(diseases());
     if (!command.isEmpty()) click(*s, command.toLatin1().constData());
     QCOMPARE(s->mode(), mode);
     QCOMPARE(enabledCommands(*s), enabled);
-    QCOMPARE(!edit(*s, QStringLiteral("SICKNESS"))->isReadOnly(), fieldsWritable);
-    QCOMPARE(!edit(*s, QStringLiteral("SICK_GROUP"))->isReadOnly(), fieldsWritable);
+    QCOMPARE(!fieldEdit(*s, QStringLiteral("SICKNESS"))->isReadOnly(), fieldsWritable);
+    QCOMPARE(!fieldEdit(*s, QStringLiteral("SICK_GROUP"))->isReadOnly(), fieldsWritable);
     QCOMPARE(s->findChild<QGroupBox*>(QStringLiteral("grpSort"))->isEnabled(), !fieldsWritable);
     QCOMPARE(s->grid()->isEnabled(), !fieldsWritable);
 }
@@ -285,9 +199,9 @@ void TestRegistryScreen::emptyMainFieldIsRefused()
     QFETCH(bool, disease);
     DataFolderFixture f;
     ScriptedMessageService msgs;
-    auto s = open(disease ? diseases() : drugTypes());
+    auto s = openRegistry(disease ? diseases() : drugTypes());
     click(*s, "btnAdd");
-    if (disease) type(*s, QStringLiteral("SICK_GROUP"), QStringLiteral("B2"));
+    if (disease) typeInto(*s, QStringLiteral("SICK_GROUP"), QStringLiteral("B2"));
     click(*s, "btnSave");
     QCOMPARE(msgs.texts(), QStringList{QStringLiteral("ยังไม่มีข้อมูล...")});
     QCOMPARE(s->mode(), QStringLiteral("add"));
@@ -299,10 +213,10 @@ void TestRegistryScreen::addPutsCursorOnLastRow()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into type (type) values ('ยาเม็ด'), ('ยาน้ำ')");
-    auto s = open(drugTypes());
+    auto s = openRegistry(drugTypes());
     click(*s, "btnAdd");
     QCOMPARE(QApplication::focusWidget(), s->field(QStringLiteral("TYPE")));
-    type(*s, QStringLiteral("TYPE"), QStringLiteral("ครีม"));
+    typeInto(*s, QStringLiteral("TYPE"), QStringLiteral("ครีม"));
     click(*s, "btnSave");
 
     QVERIFY(msgs.texts().isEmpty());
@@ -320,13 +234,13 @@ void TestRegistryScreen::editReturnsToRememberedRow()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into type (type) values ('ก-ยาผง'), ('ข-ยาน้ำ'), ('ค-ยาเม็ด')");
-    auto s = open(drugTypes());
+    auto s = openRegistry(drugTypes());
     click(*s, "btnNext");
     QCOMPARE(s->currentRow(), 1);
     const int id = s->rowValue(QStringLiteral("AUTO")).toInt();
     click(*s, "btnEdit");
     QCOMPARE(s->value(QStringLiteral("TYPE")).toString(), QStringLiteral("ข-ยาน้ำ"));
-    type(*s, QStringLiteral("TYPE"), QStringLiteral("ฮ-ยาหยอด")); // now sorts last
+    typeInto(*s, QStringLiteral("TYPE"), QStringLiteral("ฮ-ยาหยอด")); // now sorts last
     click(*s, "btnSave");
 
     QVERIFY(msgs.texts().isEmpty());
@@ -357,7 +271,7 @@ void TestRegistryScreen::deleteAsks()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into type (type) values ('ง'), ('ข'), ('ก'), ('ค')");
-    auto s = open(drugTypes());
+    auto s = openRegistry(drugTypes());
     s->setCurrentRow(1);
     msgs.answer(yes);
     click(*s, "btnDelete");
@@ -381,11 +295,11 @@ void TestRegistryScreen::cancelWritesNothing()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into sickness (sickness, sick_group) values ('ไข้หวัด', 'A1'), ('หอบหืด', 'B2')");
-    auto s = open(diseases());
+    auto s = openRegistry(diseases());
     s->setCurrentRow(1);
     click(*s, command.toLatin1().constData());
-    type(*s, QStringLiteral("SICKNESS"), QStringLiteral("ท้องเสีย"));
-    type(*s, QStringLiteral("SICK_GROUP"), QStringLiteral("C3"));
+    typeInto(*s, QStringLiteral("SICKNESS"), QStringLiteral("ท้องเสีย"));
+    typeInto(*s, QStringLiteral("SICK_GROUP"), QStringLiteral("C3"));
     click(*s, "btnCancel");
 
     QVERIFY(msgs.texts().isEmpty());
@@ -411,9 +325,9 @@ void TestRegistryScreen::failedSaveKeepsModeAndText()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into type (type) values ('ยาเม็ด')");
-    auto s = open(drugTypes());
+    auto s = openRegistry(drugTypes());
     click(*s, command.toLatin1().constData());
-    type(*s, QStringLiteral("TYPE"), QStringLiteral("ยาฉีด"));
+    typeInto(*s, QStringLiteral("TYPE"), QStringLiteral("ยาฉีด"));
     FIXTURE_SQL(f, "alter table type rename to type_away");
     click(*s, "btnSave");
 
@@ -434,15 +348,15 @@ void TestRegistryScreen::fieldsTakeAtMostTheirLimit()
 {
     DataFolderFixture f;
     ScriptedMessageService msgs;
-    auto s = open(diseases());
+    auto s = openRegistry(diseases());
     click(*s, "btnAdd");
-    QTest::keyClicks(edit(*s, QStringLiteral("SICK_GROUP")), QStringLiteral("ABC"));
+    QTest::keyClicks(fieldEdit(*s, QStringLiteral("SICK_GROUP")), QStringLiteral("ABC"));
     QCOMPARE(s->value(QStringLiteral("SICK_GROUP")).toString(), QStringLiteral("AB"));
     // A field without a limit of its own holds what its column holds.
-    QCOMPARE(edit(*s, QStringLiteral("SICKNESS"))->maxLength(), 100);
-    auto t = open(codes());
-    QCOMPARE(edit(*t, QStringLiteral("CUST_NO"))->maxLength(), 5);
-    QCOMPARE(edit(*t, QStringLiteral("CUST_CRE"))->maxLength(), 6);
+    QCOMPARE(fieldEdit(*s, QStringLiteral("SICKNESS"))->maxLength(), 100);
+    auto t = openRegistry(codes());
+    QCOMPARE(fieldEdit(*t, QStringLiteral("CUST_NO"))->maxLength(), 5);
+    QCOMPARE(fieldEdit(*t, QStringLiteral("CUST_CRE"))->maxLength(), 6);
 }
 
 void TestRegistryScreen::sortChoiceRereadsAndIsLockedWhileEditing()
@@ -450,7 +364,7 @@ void TestRegistryScreen::sortChoiceRereadsAndIsLockedWhileEditing()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into sickness (sickness, sick_group) values ('ก-ไข้', 'B1'), ('ข-ไอ', ''), ('ค-เจ็บคอ', 'A1')");
-    auto s = open(diseases());
+    auto s = openRegistry(diseases());
     QCOMPARE(listed(*s, QStringLiteral("SICKNESS")),
              (QStringList{QStringLiteral("ก-ไข้"), QStringLiteral("ข-ไอ"), QStringLiteral("ค-เจ็บคอ")}));
     auto* byGroup = s->findChild<QRadioButton*>(QStringLiteral("rbSort_1"));
@@ -465,7 +379,7 @@ void TestRegistryScreen::sortChoiceRereadsAndIsLockedWhileEditing()
 
     click(*s, "btnAdd");
     QVERIFY(!byGroup->isEnabled());
-    type(*s, QStringLiteral("SICKNESS"), QStringLiteral("จ-หวัด"));
+    typeInto(*s, QStringLiteral("SICKNESS"), QStringLiteral("จ-หวัด"));
     click(*s, "btnSave");
     QVERIFY(byGroup->isEnabled());
     // An empty group is stored empty and sorts first; the cursor is on the last row in group order.
@@ -481,7 +395,7 @@ void TestRegistryScreen::enterMovesThroughFieldsToSave()
 {
     DataFolderFixture f;
     ScriptedMessageService msgs;
-    auto s = open(diseases());
+    auto s = openRegistry(diseases());
     click(*s, "btnAdd");
     QWidget* name = s->field(QStringLiteral("SICKNESS"));
     QCOMPARE(QApplication::focusWidget(), name);
@@ -504,12 +418,12 @@ void TestRegistryScreen::codeKeyMayChangeInEdit()
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into supply (cust_no, cust_name, cust_cre, cust_disc) values"
                    " ('S01', 'หนึ่ง', 'สด', 0), ('S02', 'สอง', '7 ว.', 2.5), ('S03', 'สาม', 'สด', 0)");
-    auto s = open(codes());
+    auto s = openRegistry(codes());
     s->setCurrentRow(1);
     click(*s, "btnEdit");
     QCOMPARE(s->value(QStringLiteral("CUST_DISC")).toString(), QStringLiteral("2.5"));
-    type(*s, QStringLiteral("CUST_NO"), QStringLiteral("S09"));
-    type(*s, QStringLiteral("CUST_DISC"), QStringLiteral("3"));
+    typeInto(*s, QStringLiteral("CUST_NO"), QStringLiteral("S09"));
+    typeInto(*s, QStringLiteral("CUST_DISC"), QStringLiteral("3"));
     click(*s, "btnSave");
 
     QVERIFY(msgs.texts().isEmpty());
@@ -522,14 +436,14 @@ void TestRegistryScreen::codeKeyMayChangeInEdit()
     // Without a change of code the cursor finds the edited row again.
     s->setCurrentRow(2);
     click(*s, "btnEdit");
-    type(*s, QStringLiteral("CUST_NAME"), QStringLiteral("สองใหม่"));
+    typeInto(*s, QStringLiteral("CUST_NAME"), QStringLiteral("สองใหม่"));
     click(*s, "btnSave");
     QCOMPARE(s->rowValue(QStringLiteral("CUST_NO")).toString(), QStringLiteral("S09"));
     QCOMPARE(s->value(QStringLiteral("CUST_NAME")).toString(), QStringLiteral("สองใหม่"));
 
     // A new code: the cursor goes to the new row.
     click(*s, "btnAdd");
-    type(*s, QStringLiteral("CUST_NO"), QStringLiteral("s02"));
+    typeInto(*s, QStringLiteral("CUST_NO"), QStringLiteral("s02"));
     click(*s, "btnSave");
     QCOMPARE(s->currentRow(), 3);
     QCOMPARE(s->rowValue(QStringLiteral("CUST_NO")).toString(), QStringLiteral("s02"));
@@ -563,12 +477,12 @@ void TestRegistryScreen::saveChecksOfCodeRegistry()
     FIXTURE_SQL(f, "insert into supply (cust_no, cust_name) values ('S00', 'เดิม')");
     RegistryConfig config = codes();
     config.duplicateSql.clear(); // the table's key decides
-    auto s = open(config);
+    auto s = openRegistry(config);
     click(*s, "btnAdd");
-    type(*s, QStringLiteral("CUST_NO"), code);
-    type(*s, QStringLiteral("CUST_NAME"), QStringLiteral("ใหม่"));
-    type(*s, QStringLiteral("CUST_CRE"), credit);
-    type(*s, QStringLiteral("CUST_DISC"), discount);
+    typeInto(*s, QStringLiteral("CUST_NO"), code);
+    typeInto(*s, QStringLiteral("CUST_NAME"), QStringLiteral("ใหม่"));
+    typeInto(*s, QStringLiteral("CUST_CRE"), credit);
+    typeInto(*s, QStringLiteral("CUST_DISC"), discount);
     click(*s, "btnSave");
 
     const QStringList rows = stored(f, "select cust_no, cust_cre, cust_disc, cust_group from supply order by cust_no");
@@ -592,7 +506,7 @@ void TestRegistryScreen::rowsShownInFields()
     FIXTURE_SQL(f, "insert into supply (cust_no, cust_name, cust_cre, cust_disc) values"
                    " ('S01', 'หนึ่ง', '10 วัน', 0), ('S02', 'สอง', '7 ว.', 2.5)");
     FIXTURE_SQL(f, "update supply set cust_group = '1' where cust_no = 'S02'");
-    auto s = open(codes());
+    auto s = openRegistry(codes());
     QCOMPARE(s->value(QStringLiteral("CUST_NO")).toString(), QStringLiteral("S01"));
     // A stored term off the list is shown as it is.
     QCOMPARE(s->value(QStringLiteral("CUST_CRE")).toString(), QStringLiteral("10 วัน"));
@@ -631,7 +545,7 @@ void TestRegistryScreen::duplicateKeyDisablesSave()
     DataFolderFixture f;
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into supply (cust_no, cust_name) values ('S01', 'หนึ่ง')");
-    auto s = open(codes());
+    auto s = openRegistry(codes());
     QWidget* code = s->field(QStringLiteral("CUST_NO"));
     QWidget* name = s->field(QStringLiteral("CUST_NAME"));
     click(*s, "btnAdd");
@@ -641,7 +555,7 @@ void TestRegistryScreen::duplicateKeyDisablesSave()
     QVERIFY(!button(*s, "btnSave")->isEnabled());
     QTRY_COMPARE(QApplication::focusWidget(), code);
 
-    type(*s, QStringLiteral("CUST_NO"), QStringLiteral("S02"));
+    typeInto(*s, QStringLiteral("CUST_NO"), QStringLiteral("S02"));
     name->setFocus();
     QVERIFY(button(*s, "btnSave")->isEnabled());
     QCOMPARE(msgs.texts().size(), 1);
@@ -676,7 +590,7 @@ void TestRegistryScreen::searchPanelLocates()
     ScriptedMessageService msgs;
     FIXTURE_SQL(f, "insert into supply (cust_no, cust_name) values ('Z9', 'สมหญิง'), ('AB01', 'สมชาย'),"
                    " ('AB011', 'นที'), ('C7', 'Bangkok Drug')");
-    auto s = open(codes());
+    auto s = openRegistry(codes());
     click(*s, "btnLast");
     click(*s, "btnSearch");
     auto* panel = s->findChild<QWidget*>(QStringLiteral("searchPanel"));
@@ -728,6 +642,83 @@ void TestRegistryScreen::closeReleasesConnection()
     QTRY_VERIFY(s.isNull());
     QCOMPARE(int(QSqlDatabase::connectionNames().size()), before);
     QVERIFY(area.subWindowList().isEmpty());
+}
+
+// A list read by key: the keys first, then windows of rows; a search over
+// another column runs its own statement.
+void TestRegistryScreen::listReadByKey()
+{
+    DataFolderFixture f;
+    ScriptedMessageService msgs;
+    FIXTURE_SQL(f, "with recursive n(i) as (select 1 union all select i + 1 from n where i < 450)"
+                   " insert into supply (cust_no, cust_name, cust_disc) select 'S' || substr('000' || i, -4),"
+                   " case when i = 333 then 'Bangkok Drug' else 'ร้าน ' || i end, i from n");
+    RegistryConfig config = codes();
+    config.listSql.clear();
+    config.listKeysSql = QStringLiteral("select cust_no from supply order by cust_no");
+    config.listRowsSql = QStringLiteral("select * from supply where cust_no between :pfirst and :plast order by cust_no");
+    config.search[1].sql = QStringLiteral("select cust_no from supply where substr(cust_name, 1, length(:ptext)) = :ptext"
+                                          " order by cust_no limit 1");
+    auto s = openRegistry(config);
+    QCOMPARE(s->rowCount(), 450);
+    QCOMPARE(s->value(QStringLiteral("CUST_NO")).toString(), QStringLiteral("S0001"));
+    click(*s, "btnLast");
+    QCOMPARE(s->value(QStringLiteral("CUST_DISC")).toString(), QStringLiteral("450"));
+    QCOMPARE(s->listValue(250, QStringLiteral("CUST_NAME")).toString(), QStringLiteral("ร้าน 251"));
+
+    click(*s, "btnSearch");
+    keyText(s->findChild<QLineEdit*>(QStringLiteral("edSearch")), QStringLiteral("Bang"));
+    QTest::keyClick(s->findChild<QLineEdit*>(QStringLiteral("edSearch")), Qt::Key_Return);
+    QCOMPARE(s->currentRow(), 332);
+    click(*s, "btnSearch");
+    s->findChild<QRadioButton*>(QStringLiteral("rbSearch_0"))->click();
+    keyText(s->findChild<QLineEdit*>(QStringLiteral("edSearch")), QStringLiteral("s0007"));
+    QTest::keyClick(s->findChild<QLineEdit*>(QStringLiteral("edSearch")), Qt::Key_Return);
+    QCOMPARE(s->currentRow(), 6);
+
+    // Saving re-reads the keys and finds the new row.
+    click(*s, "btnAdd");
+    typeInto(*s, QStringLiteral("CUST_NO"), QStringLiteral("S010a"));
+    click(*s, "btnSave");
+    QCOMPARE(s->rowCount(), 451);
+    QCOMPARE(s->currentRow(), 109); // after S0109
+    QCOMPARE(s->value(QStringLiteral("CUST_DISC")).toString(), QStringLiteral("0"));
+    QVERIFY(msgs.texts().isEmpty());
+}
+
+void TestRegistryScreen::pagesTakeThePlaceOfTheFields()
+{
+    DataFolderFixture f;
+    ScriptedMessageService msgs;
+    FIXTURE_SQL(f, "insert into supply (cust_no, cust_name) values ('S01', 'หนึ่ง')");
+    auto s = openRegistry(codes());
+    auto* page = new QWidget;
+    s->addPage(page);
+    auto* own = new QPushButton(QStringLiteral("รูป"));
+    s->addBesideFields(own);
+    s->enableWith(own, true);
+    QVERIFY(!page->isVisible());
+    QVERIFY(!own->isEnabled());
+
+    click(*s, "btnEdit");
+    QVERIFY(own->isEnabled());
+    s->openPage(page);
+    QVERIFY(page->isVisible());
+    QVERIFY(!s->fieldsArea()->isVisible());
+    QCOMPARE(enabledCommands(*s), QString());
+    QVERIFY(!own->isEnabled());
+    s->closePage();
+    QVERIFY(s->fieldsArea()->isVisible());
+    QCOMPARE(enabledCommands(*s), QStringLiteral("btnCancel btnSave"));
+    QVERIFY(own->isEnabled());
+
+    // Add is refused while a page is open.
+    click(*s, "btnCancel");
+    s->openPage(page);
+    s->add();
+    QCOMPARE(s->mode(), QStringLiteral("normal"));
+    s->closePage();
+    QVERIFY(button(*s, "btnAdd")->isEnabled());
 }
 
 QTEST_MAIN(TestRegistryScreen)

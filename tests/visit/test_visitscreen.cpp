@@ -9,6 +9,7 @@
 #include "data/terms.h"
 #include "data/thaidate.h"
 #include "platform/print/printpreview.h"
+#include "visit/certificate.h"
 #include "visit/visitprints.h"
 #include "visit/visitscreen.h"
 
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void laboratoryPage();
     void laboratoryPrintout();
     void appointmentPage();
+    void certificates();
     void drugLabelPositions();
     void patientPageSearches();
     void searchingAllVisits();
@@ -347,6 +349,28 @@ void TestVisitScreen::laboratoryPrintout()
     QVERIFY(empty && empty->pages.first().findText(QStringLiteral("ผู้ป่วยที่ถูกลบ")));
     QVERIFY(empty->pages.first().findText(QStringLiteral("ผู้ตรวจ")));
     QVERIFY(!LabResultDocument(f.db(), QStringLiteral("SV019999999"), &error));
+}
+
+void TestVisitScreen::certificates()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "update maker set MAK_ID = 'ว.12345'");
+    FIXTURE_SQL(f, "insert into service (SERV_NO, SERV_DATE, CUST_NAME, MAKER_NAME, SICKNESS, REM, REM2) values"
+                   " ('SV011000001', '05/03/2550', 'สมชาย ใจดี', 'นพ. ใจดี', '', 'พักผ่อน 3 วัน', '')");
+    QString error;
+    const auto one = CertificateDocument(f.db(), QStringLiteral("SV011000001"), 1, &error);
+    QVERIFY2(one, qPrintable(error));
+    const DocumentPage& p1 = one->pages.first();
+    QVERIFY(p1.findText(QStringLiteral("เลขที่  ว.12345  ได้ตรวจร่างกาย  สมชาย ใจดี")));
+    QVERIFY(p1.findText(QStringLiteral("เมื่อวันที่  05/03/2550  ปรากฏว่าเป็นโรค  ")));
+    QVERIFY(p1.findText(QStringLiteral("-")));             // no symptoms text
+    QVERIFY(p1.findText(QStringLiteral("พักผ่อน 3 วัน")));   // the opinion
+    QVERIFY(p1.findText(QStringLiteral("( นพ. ใจดี )")));
+    const auto two = CertificateDocument(f.db(), QStringLiteral("SV011000001"), 2, &error);
+    QVERIFY(two && two->pages.first().findText(QStringLiteral("สรุปความเห็นของแพทย์")));
+    QVERIFY(two->pages.first().findText(QStringLiteral("พักผ่อน 3 วัน")));
+    QVERIFY(!CertificateDocument(f.db(), QStringLiteral("SV011000001"), 3, &error));
 }
 
 void TestVisitScreen::appointmentPage()

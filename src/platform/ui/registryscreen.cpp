@@ -131,12 +131,11 @@ public:
     int find(const QString& column, const std::function<bool(const QString&)>& match) const
     {
         const int index = header_.indexOf(column);
-        if (index < 0) return -1;
+        // In a keyed list only the keys are at hand; the registry's statement finds other columns.
+        if (index < 0 || (keyed_ && index != keyIndex_)) return -1;
         const int count = rowCount();
-        for (int row = 0; row < count; ++row) {
-            if (keyed_ && index != keyIndex_) return -1; // the registry's statement finds other columns
+        for (int row = 0; row < count; ++row)
             if (match(value(row, index).toString())) return row;
-        }
         return -1;
     }
 
@@ -264,6 +263,7 @@ QTableView* makeGrid(QWidget* parent, const char* objectName, QAbstractItemModel
     v->setSelectionMode(QAbstractItemView::SingleSelection);
     v->setSelectionBehavior(rowSelection ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
     v->verticalHeader()->hide();
+    v->horizontalHeader()->setStretchLastSection(true);
     return v;
 }
 
