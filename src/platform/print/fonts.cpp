@@ -64,35 +64,35 @@ FontFace printFace(const QString& layoutFamily)
     return {layoutFamily, 1.0};
 }
 
-QFont printFont(const FontSpec& spec)
+QFont printFont(const FontSpec& wanted)
 {
-    const FontFace face = printFace(spec.family);
+    const FontFace face = printFace(wanted.family);
     QFont font(face.family);
-    font.setPointSizeF(std::max(1.0, spec.pointSize * face.sizeFactor));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    font.setPointSizeF(std::max(1.0, wanted.pointSize * face.sizeFactor));
+    font.setBold(wanted.bold);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }
 
-double lineHeightMm(const FontSpec& spec)
+double lineHeightMm(const FontSpec& wanted)
 {
     // Asked for every text box of every row: remembered per font.
     static QHash<QString, double> heights;
-    const QString k = QStringLiteral("%1|%2|%3%4").arg(spec.family).arg(spec.pointSize).arg(spec.bold).arg(spec.italic);
+    const QString k = QStringLiteral("%1|%2|%3%4").arg(wanted.family).arg(wanted.pointSize).arg(wanted.bold).arg(wanted.italic);
     auto it = heights.constFind(k);
     if (it != heights.constEnd())
         return *it;
-    QFontMetricsF metrics(printFont(spec), &measuringDevice());
+    QFontMetricsF metrics(printFont(wanted), &measuringDevice());
     const double height = metrics.height() / devicePixelsPerMm();
     heights.insert(k, height);
     return height;
 }
 
-QSizeF textSizeMm(const FontSpec& spec, const QString& text, double widthMm, bool wordWrap)
+QSizeF textSizeMm(const FontSpec& wanted, const QString& text, double widthMm, bool wordWrap)
 {
-    QFontMetricsF metrics(printFont(spec), &measuringDevice());
+    QFontMetricsF metrics(printFont(wanted), &measuringDevice());
     const double scale = devicePixelsPerMm();
     if (!wordWrap || widthMm <= 0) {
         const QSizeF size = metrics.size(0, text);

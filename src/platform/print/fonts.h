@@ -21,13 +21,13 @@ struct FontFace {
 // themselves with factor 1.
 FontFace printFace(const QString& layoutFamily);
 
-// The QFont that prints spec: mapped face, scaled point size, style.
-QFont printFont(const FontSpec& spec);
+// The QFont that prints wanted: mapped face, scaled point size, style.
+QFont printFont(const FontSpec& wanted);
 
-// The height of one text line of spec, in mm.
-double lineHeightMm(const FontSpec& spec);
-// The size text takes in spec, in mm: on one line, or wrapped into widthMm.
-QSizeF textSizeMm(const FontSpec& spec, const QString& text, double widthMm = 0, bool wordWrap = false);
+// The height of one text line of wanted, in mm.
+double lineHeightMm(const FontSpec& wanted);
+// The size text takes in wanted, in mm: on one line, or wrapped into widthMm.
+QSizeF textSizeMm(const FontSpec& wanted, const QString& text, double widthMm = 0, bool wordWrap = false);
 
 // Registers the mapped faces as Qt font substitutions, so that widgets
 // naming the layout fonts show Thai too (without the size factor).
