@@ -4,8 +4,10 @@
 #include "visit/visitscreen.h"
 
 #include "data/thaidate.h"
+#include "platform/print/printpreview.h"
 #include "platform/ui/messageservice.h"
 #include "platform/ui/widgets.h"
+#include "visit/visitprints.h"
 #include "visit/visitstore.h"
 
 #include <QCheckBox>
@@ -15,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+
+#include <algorithm>
 
 QGroupBox* TRecieve_Rent::buildLabelPanel(QWidget* parent)
 {
@@ -51,10 +55,7 @@ QGroupBox* TRecieve_Rent::buildLabelPanel(QWidget* parent)
     form->addRow(back);
     layout->addWidget(printer, 1);
     connect(back, &QPushButton::clicked, panel, &QWidget::hide);
-    connect(print, &QPushButton::clicked, this, [this] {
-        labelPanel_->hide();
-        messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน"));
-    });
+    connect(print, &QPushButton::clicked, this, &TRecieve_Rent::printLabels);
     panel->hide();
     return panel;
 }
@@ -107,4 +108,13 @@ void TRecieve_Rent::tickLabel(int position, bool on)
     labelRequest_.customerNo = patient_.value(QStringLiteral("CUST_NO")).toString();
     labelRequest_.customerName = patient_.value(QStringLiteral("CUST_NAME")).toString();
     labelRequest_.age = selectedAge_;
+}
+
+void TRecieve_Rent::printLabels()
+{
+    labelPanel_->hide();
+    if (DoseColumnForAge(labelRequest_.age).isEmpty() &&
+        std::any_of(labelRequest_.printed.begin(), labelRequest_.printed.end(), [](bool on) { return on; }))
+        messages().information(QStringLiteral("ไม่ทราบอายุผู้ป่วย (ไม่มีวันเกิด) ฉลากยาจะไม่พิมพ์ขนาดการใช้ยา..."));
+    showPrintPreview(DrugLabelDocument(db_, labelRequest_, LabelBusinessName(db_)), this);
 }

@@ -1,7 +1,10 @@
 #include "visit/visitprints.h"
 
 #include "platform/print/printcommand.h"
+#include "app/sharedstate.h"
 #include "visit/certificate.h"
+#include "visit/druglabels.h"
+#include "visit/receipt.h"
 #include "platform/print/reportdefinition.h"
 #include "platform/print/reportengine.h"
 
@@ -63,8 +66,62 @@ std::optional<PageDocument> LabResultDocument(const Connection& c, const QString
     return LabResultDocument(lab, patient, visitNumber, visit->value(QStringLiteral("MAKER_NAME")).toString());
 }
 
+QString LabelBusinessName(const Connection& c)
+{
+    const QString kept = shared().Business.name;
+    return kept.isEmpty() ? scalar(c, QStringLiteral("select of_name from quorvexsys")).toString() : kept;
+}
+
+namespace {
+
+std::optional<PageDocument> receiptFor(const PrintOptions& o, QString* error)
+{
+    if (!o.contains(QStringLiteral("visit"))) {
+        *error = QStringLiteral("missing --visit");
+        return std::nullopt;
+    }
+    Connection c;
+    const auto data = ReadReceiptData(c, o.value(QStringLiteral("visit")), error);
+    if (!data) return std::nullopt;
+    int layout = data->settings.value(QStringLiteral("PAPER1")).toInt();
+    if (o.contains(QStringLiteral("layout"))) {
+        bool ok = false;
+        layout = o.value(QStringLiteral("layout")).toInt(&ok);
+        if (!ok || layout < 0 || layout > 5) {
+            *error = QStringLiteral("--layout must be 0 to 5");
+            return std::nullopt;
+        }
+    }
+    return ReceiptDocument(*data, layout);
+}
+
+std::optional<PageDocument> drugLabelsFor(const PrintOptions& o, QString* error)
+{
+    if (!o.contains(QStringLiteral("visit")) || !o.contains(QStringLiteral("positions")) || !o.contains(QStringLiteral("items"))) {
+        *error = QStringLiteral("missing --visit, --positions or --items");
+        return std::nullopt;
+    }
+    QList<int> positions;
+    for (const QString& p : o.value(QStringLiteral("positions")).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        bool ok = false;
+        positions.append(p.trimmed().toInt(&ok));
+        if (!ok) positions.last() = 0;
+    }
+    const QStringList items = o.value(QStringLiteral("items")).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    Connection c;
+    const auto request = DrugLabelRequestForVisit(c, o.value(QStringLiteral("visit")), positions, items, error);
+    if (!request) return std::nullopt;
+    return DrugLabelDocument(c, *request, LabelBusinessName(c));
+}
+
+} // namespace
+
 void RegisterVisitPrintables()
 {
+    registerPrintableDocument(QStringLiteral("receipt"), QStringLiteral("--visit SERV_NO [--layout 0-5]"),
+                              QStringLiteral("ใบเสร็จของใบตรวจ-รักษา (แบบตามการตั้งค่า PAPER1 หรือ --layout)"), receiptFor);
+    registerPrintableDocument(QStringLiteral("drug-labels"), QStringLiteral("--visit SERV_NO --positions 1,12 --items CODE,CODE"),
+                              QStringLiteral("ฉลากยา สติ๊กเกอร์ A12 ของผู้ป่วยในใบตรวจ-รักษา"), drugLabelsFor);
     registerPrintableDocument(QStringLiteral("lab"), QStringLiteral("--visit SERV_NO"),
                               QStringLiteral("ผลตรวจแลบของใบตรวจ-รักษา"), [](const PrintOptions& o, QString* error) {
                                   if (!o.contains(QStringLiteral("visit"))) {

@@ -13,5 +13,8 @@ PageDocument LabResultDocument(const QVariantMap& lab, const QString& patientNam
 // The same, read from the database by visit number; nothing when the visit is unknown.
 std::optional<PageDocument> LabResultDocument(const Connection& c, const QString& visitNumber, QString* error);
 
+// The business name printed on drug labels: the one kept from start-up, else the stored one.
+QString LabelBusinessName(const Connection& c);
+
 // Registers the visit documents with the headless print command.
 void RegisterVisitPrintables();

@@ -10,7 +10,10 @@
 #include "platform/ui/messageservice.h"
 #include "platform/ui/rowsmodel.h"
 #include "platform/ui/widgets.h"
+#include "app/cashdrawer.h"
+#include "platform/print/printpreview.h"
 #include "visit/certificate.h"
+#include "visit/receipt.h"
 #include "visit/visitstore.h"
 
 #include <QComboBox>
@@ -286,9 +289,7 @@ QWidget* TRecieve_Rent::buildMainPage()
     connect(buttons_.value(QStringLiteral("btnCertificate")), &QPushButton::clicked, this, [this] {
         if (!current_.isEmpty() && mode_ == QLatin1String("normal")) openBeside(this, new TCertificate(current_));
     });
-    for (const char* later : {"btnReceipt"})
-        connect(buttons_.value(QString::fromLatin1(later)), &QPushButton::clicked, this,
-                [] { messages().information(QStringLiteral("หน้าจอนี้ยังไม่พร้อมใช้งาน")); });
+    connect(buttons_.value(QStringLiteral("btnReceipt")), &QPushButton::clicked, this, &TRecieve_Rent::printReceipt);
 
     // The due date follows the visit date and the credit term.
     connect(date, &QLineEdit::returnPressed, this, [this] {
@@ -604,4 +605,23 @@ void TRecieve_Rent::refreshVisits()
 {
     const QString keep = current_;
     showVisit(ReadVisit(db_, keep) ? keep : LastVisitOfHead(db_, head_));
+}
+
+void TRecieve_Rent::printReceipt()
+{
+    if (current_.isEmpty() || mode_ != QLatin1String("normal")) return;
+    QString error;
+    auto data = ReadReceiptData(db_, current_, &error);
+    if (!data) {
+        messages().information(error);
+        return;
+    }
+    // The settings as they are now; the date, doctor and discount as shown.
+    settings_ = data->settings;
+    data->visitDate = edits_.value(QStringLiteral("edDate"))->displayText();
+    data->doctorName = doctor_->currentText();
+    data->overallDiscount = ReadNumber(edits_.value(QStringLiteral("edDiscount"))->text()).value_or(0);
+    data->totals = TotalsFromLines(AsVisitLines(data->lines), data->mode, data->overallDiscount);
+    OpenCashDrawerFor(data->settings.value(QStringLiteral("COM_PORT")).toString(), false);
+    showPrintPreview(ReceiptDocument(*data, data->settings.value(QStringLiteral("PAPER1")).toInt()), this);
 }

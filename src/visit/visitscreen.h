@@ -74,6 +74,12 @@ public:
     void selectLabelLine(int row);
     void tickLabel(int position, bool on);
     const DrugLabelRequest& labelRequest() const { return labelRequest_; }
+    // "พิมพ์ " of the panel: the label sheet of the request, in a preview.
+    void printLabels();
+
+    // "ใบเสร็จ": opens the cash drawer, then the receipt of the visit shown
+    // in the layout of the settings, in a preview (browsing only).
+    void printReceipt();
 
     // The search over all visits, and the find-by-number page of the head.
     void openSearchPage();
