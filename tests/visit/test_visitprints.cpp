@@ -5,6 +5,7 @@
 #include "platform/print/printpreview.h"
 #include "platform/print/renderer.h"
 #include "platform/ui/messageservice.h"
+#include "support/fakeport.h"
 #include "support/fixture.h"
 #include "support/widgetdriver.h"
 #include "visit/druglabels.h"
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void logoRule();
     void visitWithoutLines();
     void receiptButtonOpensDrawerThenPreview();
+    void labelPanelPrintsTheTickedPositions();
     void labelPositionsAndOffsets();
     void labelDoseByAge_data();
     void labelDoseByAge();
@@ -338,7 +340,9 @@ void TestVisitPrints::receiptButtonOpensDrawerThenPreview()
 {
     DataFolderFixture f;
     seed(f);
-    FIXTURE_SQL(f, "update sevrsys set PAPER1 = 2");
+    FakePort drawer(3);
+    QVERIFY(drawer.ok());
+    FIXTURE_SQL(f, "update sevrsys set PAPER1 = 2, COM_PORT = '3'");
     ScriptedMessageService msgs;
     PrintPreviewCapture capture;
     TRecieve_Rent w;
@@ -346,6 +350,7 @@ void TestVisitPrints::receiptButtonOpensDrawerThenPreview()
     w.showVisit(Mode1Visit);
     QCOMPARE(w.currentVisit(), Mode1Visit);
     pushButton(&w, "btnReceipt")->click();
+    QCOMPARE(drawer.received(), QByteArray("0"));
     QCOMPARE(capture.documents().size(), 1);
     const PageDocument& doc = capture.documents().first();
     QVERIFY(near(doc.paperSizeMm().height(), 139.7)); // the layout of the settings
@@ -355,6 +360,48 @@ void TestVisitPrints::receiptButtonOpensDrawerThenPreview()
     w.editVisit();
     pushButton(&w, "btnReceipt")->click();
     QCOMPARE(capture.documents().size(), 1);
+    QVERIFY(drawer.received(100).isEmpty());
+}
+
+void TestVisitPrints::labelPanelPrintsTheTickedPositions()
+{
+    DataFolderFixture f;
+    seed(f);
+    FIXTURE_SQL(f, "update sevrsys set LABEL_TOP = 2, LABEL_LEFT = 6");
+    FIXTURE_SQL(f, "insert into product (PRO_NO, PRO_NAME, HOW_TO_1, HOW_TO_2, HOW_TO_3, HOW_TO_4) values"
+                   " ('P1', 'พาราเซตามอล 500', 'ครึ่งเม็ด', '1 เม็ด', '2 เม็ด', 'ทุก 6 ชั่วโมง')");
+    ScriptedMessageService msgs;
+    PrintPreviewCapture capture;
+    TRecieve_Rent w;
+    w.show();
+    w.showVisit(Mode1Visit);
+    w.openLabelPanel();
+    w.selectLabelLine(1); // พาราเซตามอล
+    child<QCheckBox>(&w, "cbLabel1")->click();
+    child<QCheckBox>(&w, "cbLabel12")->click();
+    pushButton(&w, "btnLabelPrint")->click();
+    QCOMPARE(capture.documents().size(), 1);
+    const PageDocument& doc = capture.documents().first();
+    QVERIFY(near(rectOf(doc, "label1.1").left(), 10.0) && near(rectOf(doc, "label1.1").top(), 4.1));
+    QCOMPARE(named(doc, "label12.3"), QStringLiteral("พาราเซตามอล 500"));
+    QCOMPARE(named(doc, "label12.4"), QStringLiteral("2 เม็ด")); // born 2530: an adult
+    QCOMPARE(named(doc, "label2.1"), QStringLiteral("(none)"));
+    QVERIFY(msgs.texts().isEmpty());
+
+    // Without a birth date the sheet prints no dose, and says so first.
+    FIXTURE_SQL(f, "update customer set CUST_BIRTH = ''");
+    TRecieve_Rent again;
+    again.show();
+    again.showVisit(Mode1Visit);
+    again.openLabelPanel();
+    again.selectLabelLine(1);
+    child<QCheckBox>(&again, "cbLabel3")->click();
+    pushButton(&again, "btnLabelPrint")->click();
+    QCOMPARE(capture.documents().size(), 2);
+    QCOMPARE(named(capture.documents().last(), "label3.3"), QStringLiteral("พาราเซตามอล 500"));
+    const QString dose = named(capture.documents().last(), "label3.4");
+    QVERIFY2(dose.isEmpty() || dose == QStringLiteral("(none)"), qPrintable(dose));
+    QCOMPARE(msgs.texts().size(), 1);
 }
 
 void TestVisitPrints::labelPositionsAndOffsets()
