@@ -8,6 +8,8 @@
 #include "platform/ui/registryscreen.h"
 #include "registries/items.h"
 #include "support/fixture.h"
+#include "support/registrydriver.h"
+#include "support/widgetdriver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlRecord>
 #include <QTableView>
 #include <QtTest>
 
@@ -32,42 +33,6 @@ std::unique_ptr<RegistryScreen> open()
     return s;
 }
 
-QPushButton* button(RegistryScreen& s, const char* name)
-{
-    auto* b = s.findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!b) qFatal("no button %s", name);
-    return b;
-}
-
-void click(RegistryScreen& s, const char* name) { button(s, name)->click(); }
-
-QLineEdit* edit(RegistryScreen& s, const QString& column)
-{
-    QWidget* w = s.field(column);
-    if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(w);
-}
-
-// Key presses carrying the text, one character each (Thai included).
-void keyText(QWidget* w, const QString& text)
-{
-    for (const QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-void type(RegistryScreen& s, const QString& column, const QString& text)
-{
-    if (auto* rem = qobject_cast<QPlainTextEdit*>(s.field(column))) {
-        rem->setPlainText(text);
-        return;
-    }
-    QLineEdit* e = edit(s, column);
-    e->clear();
-    keyText(e, text);
-}
-
 // Whether the focus is in the field (a drop-down list or its text).
 bool focusIn(RegistryScreen& s, const QString& column)
 {
@@ -77,19 +42,6 @@ bool focusIn(RegistryScreen& s, const QString& column)
 }
 
 QString stockShown(RegistryScreen& s) { return s.findChild<QLabel*>(QStringLiteral("lblStock"))->text(); }
-
-QStringList stored(const DataFolderFixture& f, const QString& sql)
-{
-    QSqlQuery q = f.db().query(sql);
-    QStringList values;
-    if (!exec(q)) return {QStringLiteral("query failed")};
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < q.record().count(); ++i) row << q.value(i).toString();
-        values << row.join(QLatin1Char('|'));
-    }
-    return values;
-}
 
 // Two items; A1 received 10, sold 3, dispensed 2 with an empty base.
 void seed(const DataFolderFixture& f)
@@ -170,10 +122,10 @@ void TestItems::opensOnFirstItemWithListsAndStock()
     QCOMPARE(warranty->itemText(3), QStringLiteral("30 ว."));
     QCOMPARE(warranty->itemText(16), QStringLiteral("3 ป."));
     // Browse: fields read-only, lists closed to the focus.
-    QVERIFY(edit(*s, QStringLiteral("PRO_NAME"))->isReadOnly());
+    QVERIFY(fieldEdit(*s, QStringLiteral("PRO_NAME"))->isReadOnly());
     QVERIFY(!types->isEnabled());
-    QVERIFY(button(*s, "btnAddCopy")->isEnabled());
-    QVERIFY(!button(*s, "btnSave")->isEnabled());
+    QVERIFY(pushButton(*s, "btnAddCopy")->isEnabled());
+    QVERIFY(!pushButton(*s, "btnSave")->isEnabled());
     QVERIFY(msgs.texts().isEmpty());
 }
 
@@ -231,10 +183,10 @@ void TestItems::saveChecks()
     ScriptedMessageService msgs;
     auto s = open();
     click(*s, "btnAdd");
-    type(*s, QStringLiteral("PRO_NO"), code);
-    type(*s, QStringLiteral("PRO_NAME"), QStringLiteral("ผ้าก๊อซ"));
-    type(*s, QStringLiteral("CUT_STOCK"), cutStock);
-    type(*s, QStringLiteral("TAX_RATE"), tax);
+    typeInto(*s, QStringLiteral("PRO_NO"), code);
+    typeInto(*s, QStringLiteral("PRO_NAME"), QStringLiteral("ผ้าก๊อซ"));
+    typeInto(*s, QStringLiteral("CUT_STOCK"), cutStock);
+    typeInto(*s, QStringLiteral("TAX_RATE"), tax);
     click(*s, "btnSave");
 
     const QStringList rows = stored(f, "select pro_no, cut_stock, tax_rate from product");
@@ -271,19 +223,19 @@ void TestItems::addPutsDefaultsAndSavesEveryColumn()
     QCOMPARE(s->value(QStringLiteral("HOW_TO_4")).toString(), QStringLiteral("หลังอาหาร"));
     QCOMPARE(s->value(QStringLiteral("WARN_TERM")).toString(), QStringLiteral("30 ว."));
 
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("a0"));
-    type(*s, QStringLiteral("PRO_NAME"), QStringLiteral("ยาแก้ไอ"));
-    type(*s, QStringLiteral("PRO_UNIT"), QStringLiteral("ขวด"));
-    type(*s, QStringLiteral("PRO_GROUP"), QStringLiteral("D"));
-    type(*s, QStringLiteral("HOW_TYPE"), QStringLiteral("ยาน้ำ"));
-    type(*s, QStringLiteral("REM"), QStringLiteral("  บรรเทาอาการไอ \n"));
-    type(*s, QStringLiteral("HOW_TO_1"), QStringLiteral("1/2 ช้อนชา"));
-    type(*s, QStringLiteral("HOW_TO_2"), QStringLiteral("1 ช้อนชา"));
-    type(*s, QStringLiteral("HOW_TO_3"), QStringLiteral("2 ช้อนชา"));
-    type(*s, QStringLiteral("PRO_BPRICE"), QStringLiteral("20.25"));
-    type(*s, QStringLiteral("PRO_SPRICE"), QStringLiteral("45"));
-    type(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("12"));
-    type(*s, QStringLiteral("WARN_TERM"), QStringLiteral("2 ป."));
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("a0"));
+    typeInto(*s, QStringLiteral("PRO_NAME"), QStringLiteral("ยาแก้ไอ"));
+    typeInto(*s, QStringLiteral("PRO_UNIT"), QStringLiteral("ขวด"));
+    typeInto(*s, QStringLiteral("PRO_GROUP"), QStringLiteral("D"));
+    typeInto(*s, QStringLiteral("HOW_TYPE"), QStringLiteral("ยาน้ำ"));
+    typeInto(*s, QStringLiteral("REM"), QStringLiteral("  บรรเทาอาการไอ \n"));
+    typeInto(*s, QStringLiteral("HOW_TO_1"), QStringLiteral("1/2 ช้อนชา"));
+    typeInto(*s, QStringLiteral("HOW_TO_2"), QStringLiteral("1 ช้อนชา"));
+    typeInto(*s, QStringLiteral("HOW_TO_3"), QStringLiteral("2 ช้อนชา"));
+    typeInto(*s, QStringLiteral("PRO_BPRICE"), QStringLiteral("20.25"));
+    typeInto(*s, QStringLiteral("PRO_SPRICE"), QStringLiteral("45"));
+    typeInto(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("12"));
+    typeInto(*s, QStringLiteral("WARN_TERM"), QStringLiteral("2 ป."));
     QCOMPARE(s->findChild<QLabel*>(QStringLiteral("lblUnitEcho"))->text(), QStringLiteral("ขวด"));
     click(*s, "btnSave");
 
@@ -304,13 +256,13 @@ void TestItems::priceOrQuantityNotANumberStopsQuietly()
     ScriptedMessageService msgs;
     auto s = open();
     click(*s, "btnAdd");
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("X1"));
-    type(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("ten"));
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("X1"));
+    typeInto(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("ten"));
     click(*s, "btnSave");
     QVERIFY(msgs.texts().isEmpty());
     QCOMPARE(s->mode(), QStringLiteral("add"));
     QCOMPARE(stored(f, "select pro_no from product"), QStringList());
-    type(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("10"));
+    typeInto(*s, QStringLiteral("PRO_RORDER"), QStringLiteral("10"));
     click(*s, "btnSave");
     QCOMPARE(stored(f, "select pro_no, pro_rorder from product"), QStringList{QStringLiteral("X1|10")});
 }
@@ -326,15 +278,15 @@ void TestItems::duplicateCodeWhileAdding()
     QTest::keyClicks(code, QStringLiteral("B2"));
     QTest::keyClick(code, Qt::Key_Return);
     QCOMPARE(msgs.texts(), QStringList{QStringLiteral("รหัสข้อมูลซ้ำ ...")});
-    QVERIFY(!button(*s, "btnSave")->isEnabled());
+    QVERIFY(!pushButton(*s, "btnSave")->isEnabled());
     QTRY_VERIFY(focusIn(*s, QStringLiteral("PRO_NO")));
 
     // Save stays disabled until a free code is typed and the field is left.
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("B3"));
-    QVERIFY(!button(*s, "btnSave")->isEnabled());
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("B3"));
+    QVERIFY(!pushButton(*s, "btnSave")->isEnabled());
     QTest::keyClick(code, Qt::Key_Return);
     QVERIFY(focusIn(*s, QStringLiteral("PRO_NAME")));
-    QVERIFY(button(*s, "btnSave")->isEnabled());
+    QVERIFY(pushButton(*s, "btnSave")->isEnabled());
     QCOMPARE(msgs.texts().size(), 1);
     click(*s, "btnSave");
     QCOMPARE(stored(f, "select pro_no from product order by pro_no"),
@@ -356,12 +308,12 @@ void TestItems::duplicateCodeWhileEditing()
     QVERIFY(msgs.texts().isEmpty());
 
     // Another item's code is told, and Save stays; the store refuses it quietly.
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("B2"));
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("B2"));
     code->setFocus();
     name->setFocus();
     QCOMPARE(msgs.texts(), QStringList{QStringLiteral("รหัสข้อมูลซ้ำ กับข้อมูลที่มีอยู่แล้ว...")});
     QTRY_VERIFY(focusIn(*s, QStringLiteral("PRO_NO")));
-    QVERIFY(button(*s, "btnSave")->isEnabled());
+    QVERIFY(pushButton(*s, "btnSave")->isEnabled());
     click(*s, "btnSave");
     QCOMPARE(msgs.texts().size(), 1);
     QCOMPARE(s->mode(), QStringLiteral("edit"));
@@ -377,8 +329,8 @@ void TestItems::editMayChangeTheCode()
     FIXTURE_SQL(f, "insert into product (pro_no, pro_name, cut_stock, tax_rate) values ('C5', 'ถุงมือ', '1', 7)");
     auto s = open();
     click(*s, "btnEdit");
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("Z9"));
-    type(*s, QStringLiteral("PRO_SPRICE"), QStringLiteral("2"));
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("Z9"));
+    typeInto(*s, QStringLiteral("PRO_SPRICE"), QStringLiteral("2"));
     click(*s, "btnSave");
     QVERIFY(msgs.texts().isEmpty());
     QCOMPARE(stored(f, "select pro_no, pro_sprice, pro_sp2 from product order by pro_no"),
@@ -451,7 +403,7 @@ void TestItems::ean13OnTheFinalCode()
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(s->value(QStringLiteral("PRO_NO")).toString(), existing);
     QCOMPARE(msgs.texts(), QStringList{QStringLiteral("รหัสข้อมูลซ้ำ ...")});
-    QVERIFY(!button(*s, "btnSave")->isEnabled());
+    QVERIFY(!pushButton(*s, "btnSave")->isEnabled());
 }
 
 void TestItems::addAsCopy()
@@ -460,7 +412,7 @@ void TestItems::addAsCopy()
     ScriptedMessageService msgs;
     seed(f);
     auto s = open();
-    QCOMPARE(button(*s, "btnAddCopy")->text(), QStringLiteral("เพิ่ม Copy ข้อมูล"));
+    QCOMPARE(pushButton(*s, "btnAddCopy")->text(), QStringLiteral("เพิ่ม Copy ข้อมูล"));
     click(*s, "btnAddCopy");
     QCOMPARE(s->mode(), QStringLiteral("add"));
     QVERIFY(focusIn(*s, QStringLiteral("PRO_NO")));
@@ -468,16 +420,16 @@ void TestItems::addAsCopy()
     QCOMPARE(s->value(QStringLiteral("HOW_TO_2")).toString(), QStringLiteral("1 เม็ด"));
     QCOMPARE(s->value(QStringLiteral("PRO_SP3")).toString(), QStringLiteral("1.3"));
     QCOMPARE(stockShown(*s), QString());
-    QVERIFY(!button(*s, "btnAddCopy")->isEnabled());
+    QVERIFY(!pushButton(*s, "btnAddCopy")->isEnabled());
 
     // The copied code is taken; the user gives the copy its own.
     QWidget* code = s->field(QStringLiteral("PRO_NO"));
     QTest::keyClick(code, Qt::Key_Return);
     QCOMPARE(msgs.texts(), QStringList{QStringLiteral("รหัสข้อมูลซ้ำ ...")});
     QTRY_VERIFY(focusIn(*s, QStringLiteral("PRO_NO")));
-    type(*s, QStringLiteral("PRO_NO"), QStringLiteral("A2"));
+    typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("A2"));
     QTest::keyClick(code, Qt::Key_Return);
-    type(*s, QStringLiteral("PRO_NAME"), QStringLiteral("พาราเซตามอล 500"));
+    typeInto(*s, QStringLiteral("PRO_NAME"), QStringLiteral("พาราเซตามอล 500"));
     click(*s, "btnSave");
 
     QCOMPARE(msgs.texts().size(), 1);
@@ -542,10 +494,10 @@ void TestItems::salePriceFillsPriceLevelsOnlyWhileAdding()
     seed(f);
     auto s = open();
     click(*s, command.toLatin1().constData());
-    if (command == QLatin1String("btnAdd")) type(*s, QStringLiteral("PRO_NO"), QStringLiteral("P1"));
+    if (command == QLatin1String("btnAdd")) typeInto(*s, QStringLiteral("PRO_NO"), QStringLiteral("P1"));
     QWidget* sale = s->field(QStringLiteral("PRO_SPRICE"));
     sale->setFocus();
-    type(*s, QStringLiteral("PRO_SPRICE"), price);
+    typeInto(*s, QStringLiteral("PRO_SPRICE"), price);
     QTest::keyClick(sale, Qt::Key_Return);
     QVERIFY(focusIn(*s, QStringLiteral("PRO_RORDER")));
     QStringList shown;

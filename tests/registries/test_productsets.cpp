@@ -5,11 +5,12 @@
 #include "platform/ui/messageservice.h"
 #include "registries/productset.h"
 #include "support/fixture.h"
+#include "support/registrydriver.h"
+#include "support/widgetdriver.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlRecord>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -27,15 +28,6 @@ std::unique_ptr<Tfsuit_product> open()
     return s;
 }
 
-template <typename T = QWidget>
-T* child(Tfsuit_product& s, const char* name)
-{
-    auto* w = s.findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("no widget %s", name);
-    return w;
-}
-
-void click(Tfsuit_product& s, const char* name) { child<QPushButton>(s, name)->click(); }
 QString text(Tfsuit_product& s, const char* name) { return child<QLineEdit>(s, name)->text(); }
 
 void type(Tfsuit_product& s, const char* name, const QString& value)
@@ -49,10 +41,7 @@ void typeThai(Tfsuit_product& s, const char* name, const QString& value)
 {
     auto* e = child<QLineEdit>(s, name);
     e->clear();
-    for (const QChar c : value) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(e, &press);
-    }
+    keyText(e, value);
 }
 
 QString page(Tfsuit_product& s) { return child<QStackedWidget>(s, "pages")->currentWidget()->objectName(); }
@@ -84,18 +73,6 @@ QString enabledCommands(Tfsuit_product& s)
     return on.join(QLatin1Char(' '));
 }
 
-QStringList stored(const DataFolderFixture& f, const QString& sql)
-{
-    QSqlQuery q = f.db().query(sql);
-    QStringList values;
-    if (!exec(q)) return {QStringLiteral("query failed")};
-    while (q.next()) {
-        QStringList row;
-        for (int i = 0; i < q.record().count(); ++i) row << q.value(i).toString();
-        values << row.join(QLatin1Char('|'));
-    }
-    return values;
-}
 
 // Sets B1 (two lines), D4 (none) and F6 (one line); three items.
 void seed(const DataFolderFixture& f)

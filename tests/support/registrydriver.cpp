@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -34,6 +35,10 @@ void keyText(QWidget* w, const QString& text)
 
 void typeInto(RegistryScreen& s, const QString& column, const QString& text)
 {
+    if (auto* rem = qobject_cast<QPlainTextEdit*>(s.field(column))) {
+        rem->setPlainText(text);
+        return;
+    }
     QLineEdit* e = fieldEdit(s, column);
     if (!e) qFatal("no line edit for %s", qPrintable(column));
     e->clear();

@@ -18,7 +18,7 @@ std::unique_ptr<RegistryScreen> openRegistry(const RegistryConfig& config);
 QLineEdit* fieldEdit(RegistryScreen& s, const QString& column);
 // Key presses carrying the text, one character each (Thai included).
 void keyText(QWidget* w, const QString& text);
-// Empties the field and types the text into it.
+// Empties the field and types the text into it (a text area takes it whole).
 void typeInto(RegistryScreen& s, const QString& column, const QString& text);
 // Presses Enter in the widget that has the focus; returns the widget that has it then.
 QWidget* pressEnter();
