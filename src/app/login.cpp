@@ -136,13 +136,7 @@ void Tpasswd::loadUsers()
     users_.clear();
     QSqlQuery q = db_.query(QStringLiteral("select rowid, NAME, USRNAME, PASSWD, AC1 from market order by rowid"));
     if (!exec(q)) return;
-    while (q.next()) {
-        users_.append({{QStringLiteral("rowid"), q.value(0)},
-                       {QStringLiteral("NAME"), q.value(1)},
-                       {QStringLiteral("USRNAME"), q.value(2)},
-                       {QStringLiteral("PASSWD"), q.value(3)},
-                       {QStringLiteral("AC1"), q.value(4)}});
-    }
+    while (q.next()) users_.append(rowMap(q));
     if (current_ < 0 || current_ >= users_.size()) current_ = users_.isEmpty() ? -1 : 0;
     showUser();
 }
@@ -237,7 +231,7 @@ void Tpasswd::save()
         ok = execSql(db_,
                      QStringLiteral("update market set NAME=:pname, USRNAME=:pusrname, PASSWD=:ppasswd, AC1=:pac1 where rowid=:pid"),
                      {{"pname", name_->text()}, {"pusrname", userName_->text()}, {"ppasswd", pass1_->text()},
-                      {"pac1", level}, {"pid", users_.at(current_).value(QStringLiteral("rowid"))}},
+                      {"pac1", level}, {"pid", users_.at(current_).value(QStringLiteral("ROWID"))}},
                      &error);
     }
     if (!ok) {
