@@ -213,6 +213,11 @@ QWidget* TRecieve_Rent::buildAppointmentPage()
     for (QPushButton* b : {edit, save, back}) row->addWidget(b);
     layout->addLayout(row);
     chainEnter({date, time}, purpose);
+    // Enter in the purpose starts a new line and goes back to the date.
+    onEnter(purpose, [purpose, date] {
+        purpose->insertPlainText(QStringLiteral("\n"));
+        date->setFocus();
+    });
     connect(edit, &QPushButton::clicked, this, [this] { setWritable(appointmentFields_, true); });
     connect(save, &QPushButton::clicked, this, &TRecieve_Rent::saveAppointment);
     connect(back, &QPushButton::clicked, this, [this] {

@@ -259,6 +259,11 @@ QWidget* TRecieve_Rent::buildMainPage()
     // Enter order of the main page.
     order << doctor_ << edits_.value(QStringLiteral("ed_DAMAGE")) << edits_.value(QStringLiteral("ed_SICKNESS"))
           << edits_.value(QStringLiteral("ed_SICK_GROUP"));
+    // The patient number moves on only when it holds a number, or while browsing.
+    QWidget* patientNo = order.takeFirst();
+    onEnter(patientNo, [this, patientNo, next = order.first()] {
+        if (!qobject_cast<QLineEdit*>(patientNo)->text().isEmpty() || mode_ == QLatin1String("normal")) next->setFocus();
+    });
     chainEnter(order, symptoms_);
 
     connect(buttons_.value(QStringLiteral("btnAdd")), &QPushButton::clicked, this, &TRecieve_Rent::addVisit);

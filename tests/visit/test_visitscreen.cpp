@@ -75,6 +75,7 @@ private Q_SLOTS:
     void laboratoryPage();
     void laboratoryPrintout();
     void appointmentPage();
+    void enterOrderOfTheMainPage();
     void certificates();
     void drugLabelPositions();
     void patientPageSearches();
@@ -388,7 +389,15 @@ void TestVisitScreen::appointmentPage()
     button(&w, "btnAppEdit")->click();
     edit(&w, "ed_APP_DATE")->setText(QStringLiteral("20/03/2550"));
     edit(&w, "ed_APP_TIME")->setText(QStringLiteral("10:30"));
-    w.findChild<QPlainTextEdit*>(QStringLiteral("te_APP_FOR"))->setPlainText(QStringLiteral("ตรวจซ้ำ"));
+    auto* purpose = w.findChild<QPlainTextEdit*>(QStringLiteral("te_APP_FOR"));
+    // Enter in the purpose starts a new line and goes back to the date.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    purpose->setFocus();
+    QTest::keyClick(purpose, Qt::Key_Return);
+    QCOMPARE(purpose->toPlainText(), QStringLiteral("\n"));
+    QCOMPARE(QApplication::focusWidget(), edit(&w, "ed_APP_DATE"));
+    purpose->setPlainText(QStringLiteral("ตรวจซ้ำ"));
     button(&w, "btnAppSave")->click();
     QCOMPARE(w.page(), int(TRecieve_Rent::MainPage));
     QCOMPARE(scalar(f.db(), QStringLiteral("select group_concat(SERV_NO || '=' || APP_DATE || ' ' || APP_TIME || ' ' || APP_FOR, ';')"
@@ -401,6 +410,34 @@ void TestVisitScreen::appointmentPage()
     button(&w, "btnAppBack")->click();
     QCOMPARE(scalar(f.db(), QStringLiteral("select APP_DATE from service where serv_no = 'SV011000002'")).toString(),
              QStringLiteral("20/03/2550"));
+}
+
+void TestVisitScreen::enterOrderOfTheMainPage()
+{
+    DataFolderFixture f;
+    seed(f);
+    ScriptedMessageService msgs;
+    msgs.input(QStringLiteral("000001"));
+    TRecieve_Rent w;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    newVisit(w);
+    auto enterFrom = [](QWidget* from) {
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Return);
+        return QApplication::focusWidget();
+    };
+    // Browsing: the doctor cannot be changed, Enter passes over it.
+    QCOMPARE(enterFrom(edit(&w, "ed_CUST_TEL")), edit(&w, "ed_DAMAGE"));
+    QCOMPARE(enterFrom(edit(&w, "ed_CUST_NO")), edit(&w, "ed_CUST_CARD"));
+    // Adding: the doctor is next; an empty patient number keeps the focus.
+    w.addVisit();
+    QCOMPARE(enterFrom(edit(&w, "ed_CUST_TEL")), static_cast<QWidget*>(w.findChild<QComboBox*>(QStringLiteral("cbDoctor"))));
+    QVERIFY(edit(&w, "ed_CUST_NO")->text().isEmpty());
+    QCOMPARE(enterFrom(edit(&w, "ed_CUST_NO")), edit(&w, "ed_CUST_NO"));
+    w.choosePatient(QStringLiteral("000001"));
+    QCOMPARE(enterFrom(edit(&w, "ed_CUST_NO")), edit(&w, "ed_CUST_CARD"));
 }
 
 void TestVisitScreen::drugLabelPositions()

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProxyStyle>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -27,16 +28,24 @@ public:
 };
 
 // Moves the focus on Enter / Return from any field kind.
+// Enter moves on to the next field of a chain that can take the focus:
+// a disabled field (a choice locked while browsing) is passed over.
 class EnterMovesFocus : public QObject {
 public:
-    EnterMovesFocus(QObject* parent, QWidget* next) : QObject(parent), next_(next) {}
+    EnterMovesFocus(QObject* parent, QList<QPointer<QWidget>> following)
+        : QObject(parent), following_(std::move(following)) {}
     bool eventFilter(QObject* watched, QEvent* e) override
     {
         if (e->type() == QEvent::KeyPress) {
             auto* k = static_cast<QKeyEvent*>(e);
             if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && k->modifiers() == Qt::NoModifier) {
                 if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->view()->isVisible()) return false;
-                if (next_) next_->setFocus(Qt::TabFocusReason);
+                for (QWidget* next : following_) {
+                    if (next && next->isEnabled()) {
+                        next->setFocus(Qt::TabFocusReason);
+                        break;
+                    }
+                }
                 return true;
             }
         }
@@ -44,7 +53,7 @@ public:
     }
 
 private:
-    QWidget* next_;
+    QList<QPointer<QWidget>> following_;
 };
 
 class EnterRuns : public QObject {
@@ -94,8 +103,10 @@ void setMaskedWithX(QLineEdit* edit)
 void chainEnter(const QList<QWidget*>& fields, QWidget* last)
 {
     for (int i = 0; i < fields.size(); ++i) {
-        QWidget* next = i + 1 < fields.size() ? fields.at(i + 1) : last;
-        fields.at(i)->installEventFilter(new EnterMovesFocus(fields.at(i), next));
+        QList<QPointer<QWidget>> following;
+        for (int j = i + 1; j < fields.size(); ++j) following << fields.at(j);
+        if (last) following << last;
+        fields.at(i)->installEventFilter(new EnterMovesFocus(fields.at(i), following));
     }
 }
 

@@ -25,7 +25,8 @@ void goToRow(QTableView* list, int row);
 // Shows typed characters as "x".
 void setMaskedWithX(QLineEdit* edit);
 
-// Enter in each field moves the focus to the next one, and from the last to `last`.
+// Enter in each field moves the focus to the next one, and from the last to
+// `last`; fields disabled at that moment are passed over.
 void chainEnter(const QList<QWidget*>& fields, QWidget* last);
 
 // Enter or Return in the widget runs the action (instead of its own use of the key).
