@@ -1,12 +1,12 @@
 #include "visit/visitprints.h"
 
-#include "platform/print/printcommand.h"
 #include "app/sharedstate.h"
-#include "visit/certificate.h"
-#include "visit/druglabels.h"
-#include "visit/receipt.h"
+#include "labels/druglabels.h"
+#include "platform/print/printcommand.h"
 #include "platform/print/reportdefinition.h"
 #include "platform/print/reportengine.h"
+#include "visit/certificate.h"
+#include "visit/receipt.h"
 
 PageDocument LabResultDocument(const QVariantMap& lab, const QString& patientName, const QString& visitNumber,
                                const QString& doctorName)

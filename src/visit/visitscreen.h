@@ -6,7 +6,7 @@
 // page and the full-page text editor.
 
 #include "data/connection.h"
-#include "visit/druglabels.h"
+#include "labels/druglabels.h"
 #include "visit/visitrules.h"
 
 #include <QVariantMap>

@@ -1,14 +1,13 @@
 // The printed documents of a visit: the receipt in its five layouts, the
 // drug-label sheet, and their PDFs read back.
 
-#include "app/sharedstate.h"
+#include "labels/druglabels.h"
 #include "platform/print/printpreview.h"
 #include "platform/print/renderer.h"
 #include "platform/ui/messageservice.h"
 #include "support/fakeport.h"
 #include "support/fixture.h"
 #include "support/widgetdriver.h"
-#include "visit/druglabels.h"
 #include "visit/receipt.h"
 #include "visit/visitscreen.h"
 

@@ -1,4 +1,4 @@
-#include "visit/druglabels.h"
+#include "labels/druglabels.h"
 
 #include "data/thaidate.h"
 #include "platform/print/reportdefinition.h"
