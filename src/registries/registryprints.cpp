@@ -1,5 +1,6 @@
 #include "registries/registryprints.h"
 
+#include "data/texts.h"
 #include "platform/print/printcommand.h"
 #include "platform/print/reportengine.h"
 #include "registries/customerpictures.h"
@@ -269,14 +270,6 @@ std::optional<PageDocument> cardFromOptions(const PrintOptions& options, QString
 }
 
 } // namespace
-
-QString JoinNonBlank(const QStringList& parts)
-{
-    QStringList present;
-    for (const QString& p : parts)
-        if (!p.trimmed().isEmpty()) present << p;
-    return present.join(QLatin1Char(' '));
-}
 
 ReportDefinition EnvelopeDefinition()
 {

@@ -19,9 +19,6 @@
 
 enum class Addressee { Customer, Supplier, Doctor, Employee };
 
-// The parts that are not blank after trimming, each as it is, joined by one blank.
-QString JoinNonBlank(const QStringList& parts);
-
 // The envelope layout: A4 portrait, margins 10 mm, one band per row of the
 // columns SENDER_NAME, SENDER_ADDRESS, NAME, ADD1, ADD2, PLACE.
 ReportDefinition EnvelopeDefinition();

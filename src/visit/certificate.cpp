@@ -1,5 +1,6 @@
 #include "visit/certificate.h"
 
+#include "data/texts.h"
 #include "platform/print/printpreview.h"
 #include "platform/print/reportdefinition.h"
 #include "platform/print/reportengine.h"
@@ -12,15 +13,6 @@
 namespace {
 
 QString orDash(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("-") : text; }
-
-// Texts joined with one blank, leaving out the empty ones after the first.
-QString joined(const QString& first, std::initializer_list<QString> rest)
-{
-    QString out = first;
-    for (const QString& t : rest)
-        if (!t.isEmpty()) out += QLatin1Char(' ') + t;
-    return out;
-}
 
 } // namespace
 
@@ -54,8 +46,8 @@ std::optional<PageDocument> CertificateDocument(const Connection& c, const QStri
     ReportBand& t = def.title;
     t.height = 190;
     t.label(8.5, 1.1, o("OF_NAME"), 178).centre().bold().size(22).named(QStringLiteral("office"));
-    t.label(41.0, 9.0, joined(o("OF_ADD1"), {o("OF_ADD2")}), 112).centre();
-    t.label(41.0, 15.1, joined(o("OF_ADD4"), {o("OF_ZIP"), o("OF_TEL")}), 112).centre();
+    t.label(41.0, 9.0, JoinNonBlank({o("OF_ADD1"), o("OF_ADD2")}), 112).centre();
+    t.label(41.0, 15.1, JoinNonBlank({o("OF_ADD4"), o("OF_ZIP"), o("OF_TEL")}), 112).centre();
     t.hline(4.8, 24.6, width - 9.6);
     t.label(0, 34.4, QStringLiteral("ใบรับรองแพทย์"), width).centre().bold().size(20);
     const QString opinion = orDash(v("REM"));

@@ -3,6 +3,7 @@
 #include "app/sharedstate.h"
 #include "data/bahttext.h"
 #include "data/numbers.h"
+#include "data/texts.h"
 #include "platform/print/reportdefinition.h"
 #include "platform/print/reportengine.h"
 #include "visit/visitstore.h"
@@ -18,19 +19,6 @@ const QString PercentPattern = QStringLiteral("#0.##");
 const QString RatePattern = QStringLiteral("##.#");
 
 QString money(double v) { return FormatNumber(v, MoneyPattern); }
-
-// Parts trimmed, the blank ones left out, joined by separator.
-QString joinParts(const QStringList& parts, const QString& separator, bool leadingEach)
-{
-    QString out;
-    for (const QString& p : parts) {
-        const QString t = p.trimmed();
-        if (t.isEmpty()) continue;
-        if (leadingEach) out += separator + t;
-        else out += (out.isEmpty() ? QString() : separator) + t;
-    }
-    return out;
-}
 
 // What every layout draws from: the receipt data and the choices of the
 // settings (blank paper or a pre-printed form, the logo).
@@ -395,8 +383,8 @@ PageDocument invoiceStyle(const ReceiptData& d)
     r.caption(h, lx, 41.5, QStringLiteral("ชื่อลูกค้า"));
     h.label(lv, 41.5, r.v("CUST_NAME"), 100).named(QStringLiteral("CUST_NAME"));
     r.caption(h, lx, 47.5, QStringLiteral("ที่อยู่"));
-    h.label(lv, 47.5, joinParts({d.address1, d.address2}, QStringLiteral("  "), false), 100).named(QStringLiteral("address1"));
-    h.label(lv, 53.5, joinParts({d.province, d.zip}, QStringLiteral("  "), false), 100).named(QStringLiteral("address2"));
+    h.label(lv, 47.5, JoinNonBlank(TrimmedParts({d.address1, d.address2}), QStringLiteral("  ")), 100).named(QStringLiteral("address1"));
+    h.label(lv, 53.5, JoinNonBlank(TrimmedParts({d.province, d.zip}), QStringLiteral("  ")), 100).named(QStringLiteral("address2"));
     r.caption(h, lx, 59.5, QStringLiteral("อ้างถึง"));
     const QString number = r.v("SERV_NO");
     const QString shown = number.left(4) + QLatin1Char('-') + number.mid(4, 1) + QLatin1Char('-') + number.mid(5);
@@ -472,12 +460,13 @@ PageDocument invoiceStyle(const ReceiptData& d)
 QString ReceiptAddressLine(const QVariantMap& office)
 {
     auto o = [&office](const char* c) { return office.value(QString::fromLatin1(c)).toString(); };
-    return joinParts({o("OF_ADD1"), o("OF_ADD2"), o("OF_ADD4"), o("OF_ZIP")}, QStringLiteral(" "), true);
+    const QString line = JoinNonBlank(TrimmedParts({o("OF_ADD1"), o("OF_ADD2"), o("OF_ADD4"), o("OF_ZIP")}));
+    return line.isEmpty() ? line : QLatin1Char(' ') + line;
 }
 
 QString ReceiptPatientAddress(const ReceiptData& d)
 {
-    return joinParts({d.address1, d.address2, d.province, d.zip}, QStringLiteral("  "), false);
+    return JoinNonBlank(TrimmedParts({d.address1, d.address2, d.province, d.zip}), QStringLiteral("  "));
 }
 
 QString ReceiptAppointmentRemark(const QVariantMap& visit, bool invoiceStyle)
