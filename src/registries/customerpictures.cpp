@@ -62,3 +62,13 @@ bool StoreCustomerPicture(const QString& folder, const QString& customerNo, int 
     if (!QFile::rename(part, target)) return fail(QStringLiteral("cannot rename %1 to %2").arg(part, target));
     return true;
 }
+
+void MoveCustomerPictures(const QString& folder, const QString& formerNo, const QString& newNo)
+{
+    for (int n = 1; n <= CustomerPictureCount; ++n) {
+        const QString from = PicturePath(folder, formerNo, n);
+        const QString to = PicturePath(folder, newNo, n);
+        if (from.isEmpty() || to.isEmpty() || from == to || !QFileInfo::exists(from) || QFileInfo::exists(to)) continue;
+        QFile::rename(from, to);
+    }
+}

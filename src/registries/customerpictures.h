@@ -31,3 +31,8 @@ LoadedPicture LoadCustomerPicture(const QString& folder, const QString& customer
 // False with a reason in *error when the copy fails.
 bool StoreCustomerPicture(const QString& folder, const QString& customerNo, int n, const QString& chosenFile,
                           QString* error = nullptr);
+
+// A customer saved under a new number takes its pictures along: each
+// picture of the former number is renamed to the new one, unless the new
+// number has that picture already (it is never overwritten).
+void MoveCustomerPictures(const QString& folder, const QString& formerNo, const QString& newNo);

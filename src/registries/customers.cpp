@@ -351,6 +351,9 @@ RegistryConfig CustomersRegistry()
         s.setValue(QStringLiteral("CUST_BIRTH"), TodayText());
         extras(s)->showRow();
     };
+    c.onKeyChanged = [](RegistryScreen&, const QVariant& former, const QVariant& now) {
+        MoveCustomerPictures(PictureFolder(shared().DataFolder), former.toString(), now.toString());
+    };
     // A national ID number of 13 digits whose check digit is wrong is told; it is saved all the same.
     c.check = [](RegistryScreen& s) {
         const QString id = s.value(QStringLiteral("CUST_CARD")).toString();

@@ -80,6 +80,7 @@ private Q_SLOTS:
     void ageLabelFollowsTheBirthDate();
     void picturesFallBackToTempJpg();
     void choosingAPictureCopiesItAtOnce();
+    void picturesFollowANewNumber();
     void choosingAPictureNeedsAUsableNumber_data();
     void choosingAPictureNeedsAUsableNumber();
     void zoomPageSwitchesPictures();
@@ -422,6 +423,30 @@ void TestCustomers::picturesFallBackToTempJpg()
     click(s.get(), "btnFirst");
     for (const char* box : {"imgPicture1", "imgPicture2", "imgPicture3", "imgPicture4"}) QVERIFY(isRed(shown(*s, box)));
     QCOMPARE(child<QLabel>(s.get(), "imgPicture1")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestCustomers::picturesFollowANewNumber()
+{
+    DataFolderFixture f;
+    ScriptedMessageService msgs;
+    insertCustomers(f, {"000001|ก"});
+    const QString folder = PictureFolder(f.folder());
+    writeImage(folder + QStringLiteral("000001_1.jpg"), Qt::blue);
+    writeImage(folder + QStringLiteral("000001_2.jpg"), Qt::blue);
+    writeImage(folder + QStringLiteral("000009_2.jpg"), Qt::green); // already there: kept
+    auto s = openRegistry(CustomersRegistry());
+    click(s.get(), "btnEdit");
+    typeInto(*s, No, QStringLiteral("000009"));
+    QVERIFY(s->save());
+    QCOMPARE(stored(f, QStringLiteral("select cust_no from customer")), QStringList{QStringLiteral("000009")});
+    QVERIFY(isBlue(QImage(folder + QStringLiteral("000009_1.jpg")).pixelColor(20, 20)));
+    QVERIFY(!QFileInfo::exists(folder + QStringLiteral("000001_1.jpg")));
+    QVERIFY(isGreen(QImage(folder + QStringLiteral("000009_2.jpg")).pixelColor(20, 20)));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("000001_2.jpg")));
+    // An edit that keeps the number moves nothing.
+    click(s.get(), "btnEdit");
+    QVERIFY(s->save());
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("000009_1.jpg")));
 }
 
 void TestCustomers::choosingAPictureCopiesItAtOnce()

@@ -159,4 +159,6 @@ struct RegistryConfig {
     std::function<void(RegistryScreen&)> onAdd{};      // Add has emptied the fields and put the defaults in
     std::function<bool(RegistryScreen&)> check{};      // the registry's own save checks; false stays
     std::function<void(RegistryScreen&)> onSaved{};    // after a successful save and the re-read
+    // An edit saved the row under another key (before the re-read).
+    std::function<void(RegistryScreen&, const QVariant& former, const QVariant& now)> onKeyChanged{};
 };

@@ -779,6 +779,8 @@ bool RegistryScreen::save()
     QVariant key = rememberedKey_;
     if (adding) key = config_.key.compare(QLatin1String("AUTO"), Qt::CaseInsensitive) == 0 ? q.lastInsertId() : value(config_.key);
     q.finish();
+    if (!adding && config_.onKeyChanged && value(config_.key).toString() != rememberedKey_.toString())
+        config_.onKeyChanged(*this, rememberedKey_, value(config_.key));
 
     mode_ = Normal;
     applyState();
