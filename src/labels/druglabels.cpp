@@ -23,6 +23,12 @@ constexpr double RightX = 86.0;
 
 } // namespace
 
+QString LabelAgeForBirthDate(const QString& birthDate)
+{
+    const QDate born = ReadDateQuietly(birthDate);
+    return born.isValid() ? AgeYears(QDate::currentDate(), born) : QString();
+}
+
 QString DoseColumnForAge(const QString& ageText)
 {
     bool ok = false;
@@ -94,7 +100,6 @@ std::optional<DrugLabelRequest> DrugLabelRequestForVisit(const Connection& c, co
                                         {{"p", r.customerNo}}).value_or(QVariantMap());
     r.customerName = patient.value(QStringLiteral("CUST_NAME")).toString();
     if (r.customerName.isEmpty()) r.customerName = visit->value(QStringLiteral("CUST_NAME")).toString();
-    const QDate born = ReadDateQuietly(patient.value(QStringLiteral("CUST_BIRTH")).toString());
-    r.age = born.isValid() ? AgeYears(QDate::currentDate(), born) : QString();
+    r.age = LabelAgeForBirthDate(patient.value(QStringLiteral("CUST_BIRTH")).toString());
     return r;
 }

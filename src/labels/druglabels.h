@@ -1,5 +1,6 @@
 #pragma once
-// What the visit screen hands to the 12-label sheet of drug-usage labels.
+// The sheet of twelve drug-usage labels, and the request the visit screen
+// hands to it.
 
 #include "data/connection.h"
 #include "platform/print/pagemodel.h"
@@ -18,6 +19,10 @@ struct DrugLabelRequest {
     std::array<QString, 12> items{};    // the item code at each position
     QString customerNo, customerName, age; // age in completed years
 };
+
+// The age a request carries for a birth date text: whole years, or empty
+// when the birth date is missing or no real day.
+QString LabelAgeForBirthDate(const QString& birthDate);
 
 // Which dose text of an item fits an age in whole years: HOW_TO_1 under 7,
 // HOW_TO_2 from 7 to 12, HOW_TO_3 from 13. An empty, unreadable or negative

@@ -3,7 +3,6 @@
 
 #include "visit/visitscreen.h"
 
-#include "data/thaidate.h"
 #include "platform/print/printpreview.h"
 #include "platform/ui/messageservice.h"
 #include "platform/ui/widgets.h"
@@ -82,8 +81,7 @@ void TRecieve_Rent::selectLabelLine(int row)
     selectedCode_ = lines_.at(row).value(QStringLiteral("SPR_NO")).toString();
     // The age in completed years; no age when the birth date is missing,
     // so that the sheet prints no dose for a guessed age group.
-    const QDate born = ReadDateQuietly(patient_.value(QStringLiteral("CUST_BIRTH")).toString());
-    selectedAge_ = born.isValid() ? AgeYears(QDate::currentDate(), born) : QString();
+    selectedAge_ = LabelAgeForBirthDate(patient_.value(QStringLiteral("CUST_BIRTH")).toString());
 }
 
 void TRecieve_Rent::tickLabel(int position, bool on)

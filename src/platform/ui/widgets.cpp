@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProxyStyle>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QPushButton>
 
 namespace {
@@ -27,9 +27,9 @@ public:
     }
 };
 
-// Moves the focus on Enter / Return from any field kind.
-// Enter moves on to the next field of a chain that can take the focus:
-// a disabled field (a choice locked while browsing) is passed over.
+// Moves the focus on Enter / Return from any field kind to the next field
+// of a chain that can take it: a disabled field (a choice locked while
+// browsing) is passed over.
 class EnterMovesFocus : public QObject {
 public:
     EnterMovesFocus(QObject* parent, QList<QPointer<QWidget>> following)
