@@ -1,5 +1,5 @@
 // The printed documents of a visit: the receipt in its five layouts, the
-// drug-label sheet, and their PDFs read back.
+// drug-label sheet, and their PDFs (with the certificates') read back.
 
 #include "labels/druglabels.h"
 #include "platform/print/printpreview.h"
@@ -8,6 +8,7 @@
 #include "support/fakeport.h"
 #include "support/fixture.h"
 #include "support/widgetdriver.h"
+#include "visit/certificate.h"
 #include "visit/receipt.h"
 #include "visit/visitscreen.h"
 
@@ -515,6 +516,12 @@ void TestVisitPrints::pdfsReadBack()
     for (int layout = 0; layout <= 5; ++layout)
         docs.append({ReceiptDocument(receiptData(f, Mode1Visit), layout), QStringLiteral("สมชาย")});
     docs.append({DrugLabelDocument(f.db(), r, QStringLiteral("คลินิกสุขภาพดี")), QStringLiteral("คลินิกสุขภาพดี")});
+    for (int form : {1, 2}) {
+        QString error;
+        const auto certificate = CertificateDocument(f.db(), Mode1Visit, form, &error);
+        QVERIFY2(certificate, qPrintable(error));
+        docs.append({*certificate, QStringLiteral("สมชาย")});
+    }
     QTemporaryDir dir;
     for (int i = 0; i < docs.size(); ++i) {
         const QString file = dir.filePath(QStringLiteral("doc%1.pdf").arg(i));
