@@ -24,7 +24,8 @@ QString money(double v) { return FormatNumber(v, MoneyPattern); }
 // settings (blank paper or a pre-printed form, the logo).
 class Receipt {
 public:
-    Receipt(const ReceiptData& d, bool invoiceStyle) : d_(d), invoiceStyle_(invoiceStyle)
+    Receipt(const ReceiptData& d, bool invoiceStyle)
+        : d_(d), invoiceStyle_(invoiceStyle), totals_(TotalsFromLines(AsVisitLines(d.lines), d.mode, d.overallDiscount))
     {
         const int blank = d.settings.value(QStringLiteral("BLANK")).toInt();
         // The invoice style takes its form for BLANK 1 only; the others for any value but 0.
@@ -41,7 +42,7 @@ public:
     bool hasLogo() const { return !logo_.isNull(); }
     const QImage& logo() const { return logo_; }
     const ReceiptData& data() const { return d_; }
-    const VisitTotals& totals() const { return d_.totals; }
+    const VisitTotals& totals() const { return totals_; }
     bool vat() const { return d_.mode == TaxMode::Vat; }
     double visitTax() const { return d_.visit.value(QStringLiteral("TAX")).toDouble(); }
     double visitDiscount() const { return d_.visit.value(QStringLiteral("DISCOUNT")).toDouble(); }
@@ -104,6 +105,7 @@ public:
 private:
     const ReceiptData& d_;
     bool invoiceStyle_;
+    VisitTotals totals_;
     bool preprinted_ = false;
     QImage logo_;
 };
@@ -519,7 +521,6 @@ std::optional<ReceiptData> ReadReceiptData(const Connection& c, const QString& v
     d.doctorName = visit->value(QStringLiteral("MAKER_NAME")).toString();
     d.overallDiscount = visit->value(QStringLiteral("DISCOUNT")).toDouble();
     d.mode = TaxModeOfVisit(visitNumber);
-    d.totals = TotalsFromLines(AsVisitLines(d.lines), d.mode, d.overallDiscount);
     d.workingFolder = QDir::currentPath();
     d.dataFolder = shared().DataFolder;
     return d;

@@ -25,8 +25,7 @@ struct ReceiptData {
     QString address1, address2, province, zip, telephone;
     QString visitDate, doctorName;
     double overallDiscount = 0; // DISCOUNT as entered
-    TaxMode mode = TaxMode::LumpSum;
-    VisitTotals totals;         // from the lines
+    TaxMode mode = TaxMode::LumpSum; // the totals follow from the lines, the mode and the discount
     // logo.bmp is read from the working folder, by the invoice style from
     // the data folder. A missing or unreadable logo prints without it.
     QString workingFolder, dataFolder;

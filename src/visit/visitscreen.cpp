@@ -626,7 +626,6 @@ void TRecieve_Rent::printReceipt()
     data->visitDate = edits_.value(QStringLiteral("edDate"))->displayText();
     data->doctorName = doctor_->currentText();
     data->overallDiscount = ReadNumber(edits_.value(QStringLiteral("edDiscount"))->text()).value_or(0);
-    data->totals = TotalsFromLines(AsVisitLines(data->lines), data->mode, data->overallDiscount);
     OpenCashDrawerFor(data->settings.value(QStringLiteral("COM_PORT")).toString(), false);
     showPrintPreview(ReceiptDocument(*data, data->settings.value(QStringLiteral("PAPER1")).toInt()), this);
 }
